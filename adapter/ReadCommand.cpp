@@ -1,0 +1,52 @@
+#include "ReadCommand.h"
+
+#include "RuntimeError.h"
+#include "basExampleFunctions.h"
+
+#include <charconv>
+
+namespace {
+
+constexpr double kCelsiusPerCount = 0.0625;
+
+}  // namespace
+
+std::string FormatCelsius(int32_t raw, std::string_view decimalSeparator)
+{
+    const double celsius = static_cast<double>(raw) * kCelsiusPerCount;
+    char digits[32];
+    // Every reading is an exact multiple of 1/16 well inside 15 significant
+    // digits, so this never rounds; general format drops trailing zeros.
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, celsius,
+                                            std::chars_format::general, 15);
+    std::string text(digits, error == std::errc{} ? end : digits);
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, decimalSeparator);
+    }
+    return text;
+}
+
+ReadCommandResult RunReadCommand(std::string_view decimalSeparator)
+{
+    using namespace basExampleFunctions;
+    ReadCommandResult result;
+    bool readingStarted = false;
+    try {
+        if (!bDriverReady && OpenAdapter(result.statusLog)) {
+            bDriverReady = true;
+        }
+        if (bDriverReady) {
+            readingStarted = true;
+            const int32_t raw = ReadTemperature();
+            result.temperature = raw == kNoReading ? "Error" : FormatCelsius(raw, decimalSeparator);
+        }
+    } catch (const RuntimeError& error) {
+        // A driver library or operation that cannot be loaded must not end the
+        // program: say why in the log, and let the next press try again.
+        result.statusLog += "Error: " + error.description() + "\r\n";
+        if (readingStarted) {
+            result.temperature = "Error";
+        }
+    }
+    return result;
+}

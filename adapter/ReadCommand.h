@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What one press of the read button does, apart from the window: open the
+// adapter until that succeeds, take a reading once it is open, and say what
+// the two boxes of the window get.
+struct ReadCommandResult {
+    std::string statusLog;                   // this press's lines, each ended by CR LF
+    std::optional<std::string> temperature;  // the temperature box's new text; empty: leave it
+};
+
+// `decimalSeparator` is the user's, as UTF-8.
+ReadCommandResult RunReadCommand(std::string_view decimalSeparator);
+
+// A raw reading (1/16 degree Celsius) in degrees as the user reads numbers:
+// at most 15 significant digits, no trailing zeros, no group separators.
+std::string FormatCelsius(int32_t raw, std::string_view decimalSeparator);

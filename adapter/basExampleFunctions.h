@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Opening the adapter and reading the SPI temperature sensor wired to its
+// test pins, one bit at a time.
+namespace basExampleFunctions {
+
+// ReadTemperature's answer when no valid frame came back; outside every reading.
+inline constexpr int32_t kNoReading = -9999;
+
+// Whether the driver is initiated and port 1 selected. Set by the read
+// command once OpenAdapter succeeds; nothing clears it while the program runs.
+extern bool bDriverReady;
+
+// Initiates the driver and selects port 1, appending one line per event to
+// `statusLog` (each ended by CR LF). True when both succeeded.
+bool OpenAdapter(std::string& statusLog);
+
+// One read cycle: raw reading in 1/16 degree Celsius (-4096..4095), or
+// kNoReading when the driver is not ready or the frame was rejected.
+int32_t ReadTemperature();
+
+// Clocks the 17-bit frame in; the sensor must already be selected.
+int16_t ReadBits();
+
+// True when bit 0 of the two's-complement value is set (so -1 is odd).
+bool IsOdd(const int32_t& value);
+
+}  // namespace basExampleFunctions
