@@ -1,0 +1,111 @@
+#!/bin/sh
+# Installs the build into a temporary prefix, checks the installed files, and
+# starts the installed program with the qtprobe library preloaded: one press
+# of Read must load the driver installed beside it and open port 1.
+#   install_test.sh BUILD_DIR SOURCE_DIR QTPROBE_LIBRARY
+set -u
+
+if [ $# -ne 3 ]; then
+    echo "usage: install_test.sh BUILD_DIR SOURCE_DIR QTPROBE_LIBRARY" >&2
+    exit 1
+fi
+build=$(realpath "$1")
+source=$(realpath "$2")
+probe=$3
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+prefix=$(mktemp -d "${TMPDIR:-/tmp}/pallix-install.XXXXXX") || exit 1
+prefix=$(realpath "$prefix")
+trap 'rm -rf "$prefix"' EXIT
+
+cache_value() {
+    value=$(sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt")
+    echo "${value:-$2}"
+}
+bindir=$(cache_value CMAKE_INSTALL_BINDIR bin)
+libdir=$(cache_value CMAKE_INSTALL_LIBDIR lib)
+datadir=$(cache_value CMAKE_INSTALL_DATAROOTDIR share)
+
+if ! cmake --install "$build" --prefix "$prefix" >"$prefix/install.log" 2>&1; then
+    cat "$prefix/install.log" >&2
+    echo "FAIL: cmake --install $build --prefix $prefix failed" >&2
+    exit 1
+fi
+
+program=$prefix/$bindir/PallixExample
+driver=$prefix/$libdir/pallixexample/libPallix400.so
+desktop=$prefix/$datadir/applications/pallixexample.desktop
+
+[ -x "$program" ] || fail "$bindir/PallixExample is not installed as an executable"
+[ -f "$driver" ] || fail "$libdir/pallixexample/libPallix400.so is not installed"
+
+# A desktop entry key must have exactly this value.
+desktop_key() {
+    grep -qx "$1=$2" "$desktop" || fail "pallixexample.desktop lacks the line '$1=$2'"
+}
+if [ -f "$desktop" ]; then
+    desktop_key Name PallixExample
+    desktop_key Comment "SPI with Pallix400"
+    desktop_key Icon pallixexample
+    if command -v desktop-file-validate >/dev/null 2>&1; then
+        desktop-file-validate "$desktop" >&2 || fail "desktop-file-validate rejects pallixexample.desktop"
+    fi
+else
+    fail "$datadir/applications/pallixexample.desktop is not installed"
+fi
+
+# Width and height from a PNG's header, as "WxH".
+png_size() {
+    [ "$(od -An -tx1 -j1 -N3 "$1" | tr -d ' \n')" = 504e47 ] || return 1
+    w=$(od -An -tu1 -j16 -N4 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 }')
+    h=$(od -An -tu1 -j20 -N4 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 }')
+    echo "${w}x$h"
+}
+for size in 16x16 32x32; do
+    icon=$prefix/$datadir/icons/hicolor/$size/apps/pallixexample.png
+    if [ ! -f "$icon" ]; then
+        fail "the $size icon $datadir/icons/hicolor/$size/apps/pallixexample.png is not installed"
+    elif [ "$(png_size "$icon")" != "$size" ]; then
+        fail "the $size icon is not a $size PNG (found: $(png_size "$icon" || echo 'not a PNG'))"
+    fi
+done
+
+if [ -x "$program" ]; then
+    runpath=$(readelf -d "$program" | sed -n 's/.*(\(RUNPATH\|RPATH\)).*\[\(.*\)\]/\2/p')
+    case $runpath in
+        *"$build"*) fail "the installed program's RUNPATH '$runpath' names the build tree" ;;
+        *"$source"*) fail "the installed program's RUNPATH '$runpath' names the source tree" ;;
+    esac
+
+    out=$prefix/probe.txt
+    timeout 60 env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen LD_PRELOAD="$probe" \
+        QTPROBE_ACTION=read QTPROBE_OUT="$out" "$program"
+    status=$?
+    if [ $status -ne 0 ] || [ ! -s "$out" ]; then
+        fail "the installed program ended with status $status and the probe reported nothing"
+    else
+        echo "--- what the window showed after one press of Read:"
+        cat "$out"
+        echo "---"
+        found=$(sed -n 's/^driver=//p' "$out")
+        case $found in
+            "$prefix"/*) ;;
+            *) fail "the installed program loaded the driver '$found', not one inside $prefix" ;;
+        esac
+        grep -q "Port: 1" "$out" || fail "the status box does not show 'Port: 1'"
+        temperature=$(head -n 1 "$out")
+        echo "$temperature" | grep -Eqx -- '-?[0-9]+([.,][0-9]+)?' ||
+            fail "the temperature box shows '$temperature', not a number"
+    fi
+fi
+
+if [ $failures -ne 0 ]; then
+    echo "$failures check(s) of the installed program failed" >&2
+    exit 1
+fi
+echo "installed program in $prefix found its driver and read a temperature"
