@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+#define PALLIX400_SIM_API __attribute__((visibility("default")))
+
+// Control of the simulated driver from tests that load it into their own
+// process. Every setter acts on the one simulator in the process at once and
+// returns *this, so a test sets exactly what it needs:
+//
+//     Pallix400Sim::Control{}.Reset().Temperature(25.0).Fault(Pallix400Sim::Fault::Noise);
+namespace Pallix400Sim {
+
+enum class Fault {
+    None,
+    Init,      // InitiateDriver fails with an error code and a message
+    Port,      // SetPort fails: returns 0
+    NoSensor,  // the data line stays high
+    Noise,     // each bit the sensor shifts out flips with the noise probability
+};
+
+class PALLIX400_SIM_API Control {
+public:
+    // As freshly loaded: settings read again from the environment, driver not
+    // initiated, port 0, pins idle, trace closed, sensor frame restarted.
+    Control& Reset();
+    // A fixed sensor temperature in degrees Celsius; throws std::invalid_argument
+    // for a value that is not a finite number.
+    Control& Temperature(double celsius);
+    Control& Fault(Pallix400Sim::Fault fault);
+    // The chance in [0, 1] that a bit flips under Fault::Noise; throws
+    // std::invalid_argument outside that range.
+    Control& NoiseProbability(double probability);
+    // Makes the noise and the room temperature's drift repeatable.
+    Control& Seed(uint32_t seed);
+};
+
+}  // namespace Pallix400Sim

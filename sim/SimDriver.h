@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Pallix400Sim.h"
+#include "RoomTemperature.h"
+#include "SensorModel.h"
+#include "SimSettings.h"
+#include "TraceFile.h"
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <random>
+#include <string>
+
+// The one simulated adapter of the process: driver state, port, test pins,
+// the sensor on them and the trace. Every call is serialised.
+namespace Pallix400Sim {
+
+class SimDriver {
+public:
+    static SimDriver& Instance();
+
+    int32_t InitiateDriver(int32_t mode);
+    int32_t SetPort(int32_t port);
+    int32_t GetPort();
+    int32_t WriteTestpins(int32_t outputs);
+    int32_t ReadTestpins(int32_t* inputs);
+    int32_t CopyErrorText(int32_t code, char* buffer, int32_t size);
+
+    void Reset();
+    void SetTemperature(double celsius);
+    void SetFault(Pallix400Sim::Fault fault);
+    void SetNoiseProbability(double probability);
+    void Seed(uint32_t seed);
+
+private:
+    SimDriver();
+
+    void ResetLocked();
+    void SeedLocked(uint32_t seed);
+    bool Ready() const { return initiated_ && port_ == kPort; }
+    double SensorTemperature();
+    bool FlipBit();
+    PinLevels Levels() const;
+
+    static constexpr int32_t kPort = 1;
+
+    std::mutex mutex_;
+    Settings settings_;
+    std::string traceError_;
+    bool initiated_ = false;
+    int32_t port_ = 0;
+    std::chrono::steady_clock::time_point start_;
+    RoomTemperature room_;
+    std::mt19937 noise_;
+    SensorModel sensor_;
+    std::unique_ptr<TraceFile> trace_;
+};
+
+}  // namespace Pallix400Sim

@@ -1,0 +1,109 @@
+#include "SimSettings.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace Pallix400Sim {
+
+namespace {
+
+// A plain decimal number with a decimal point, independent of the locale.
+std::optional<double> ParseDecimal(const std::string& text)
+{
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+') {
+        ++first;
+        if (first != last && *first == '-') {
+            return std::nullopt;
+        }
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (first == last || error != std::errc{} || end != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string Value(const EnvironmentLookup& lookup, const char* name)
+{
+    const char* value = lookup(name);
+    return value == nullptr ? std::string{} : std::string{value};
+}
+
+std::string NotUnderstood(const char* name, const std::string& value, const char* hint)
+{
+    return std::string{name} + "=" + value + " is not understood: " + hint;
+}
+
+}  // namespace
+
+std::optional<double> ParseCelsius(const std::string& text)
+{
+    return ParseDecimal(text);
+}
+
+std::optional<Pallix400Sim::Fault> ParseFault(const std::string& text)
+{
+    using Pallix400Sim::Fault;
+    if (text.empty()) {
+        return Fault::None;
+    }
+    if (text == "init") {
+        return Fault::Init;
+    }
+    if (text == "port") {
+        return Fault::Port;
+    }
+    if (text == "no-sensor") {
+        return Fault::NoSensor;
+    }
+    if (text == "noise") {
+        return Fault::Noise;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> ParseProbability(const std::string& text)
+{
+    const std::optional<double> value = ParseDecimal(text);
+    if (!value || *value < 0.0 || *value > 1.0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+Settings ReadSettings(const EnvironmentLookup& lookup)
+{
+    Settings settings;
+    auto fail = [&settings](std::string message) {
+        if (settings.error.empty()) {
+            settings.error = std::move(message);
+        }
+    };
+
+    if (const std::string text = Value(lookup, kTemperatureVariable); !text.empty()) {
+        settings.temperature = ParseCelsius(text);
+        if (!settings.temperature) {
+            fail(NotUnderstood(kTemperatureVariable, text, "use degrees Celsius, e.g. 25.0625 or -10"));
+        }
+    }
+    const std::string faultText = Value(lookup, kFaultVariable);
+    if (const auto fault = ParseFault(faultText)) {
+        settings.fault = *fault;
+    } else {
+        fail(NotUnderstood(kFaultVariable, faultText, "use init, port, no-sensor or noise"));
+    }
+    if (const std::string text = Value(lookup, kNoiseVariable); !text.empty()) {
+        if (const auto probability = ParseProbability(text)) {
+            settings.noiseProbability = *probability;
+        } else {
+            fail(NotUnderstood(kNoiseVariable, text, "use a probability from 0 to 1, e.g. 0.05"));
+        }
+    }
+    settings.tracePath = Value(lookup, kTraceVariable);
+    return settings;
+}
+
+}  // namespace Pallix400Sim

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Pallix400Sim.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+// The simulator's settings from the environment. A value that does not parse
+// is never ignored: it leaves a message that InitiateDriver reports.
+namespace Pallix400Sim {
+
+inline constexpr const char* kTemperatureVariable = "PALLIX400_SIM_TEMP";
+inline constexpr const char* kFaultVariable = "PALLIX400_SIM_FAULT";
+inline constexpr const char* kNoiseVariable = "PALLIX400_SIM_NOISE";
+inline constexpr const char* kTraceVariable = "PALLIX400_SIM_TRACE";
+inline constexpr double kDefaultNoiseProbability = 0.05;
+
+struct Settings {
+    std::optional<double> temperature;  // fixed degrees Celsius; none: the room drifts
+    Pallix400Sim::Fault fault = Pallix400Sim::Fault::None;
+    double noiseProbability = kDefaultNoiseProbability;
+    std::string tracePath;  // empty: no trace
+    std::string error;      // the first setting that did not parse; empty when all did
+};
+
+// Looks a variable up; null when it is not set. An empty value counts as unset.
+using EnvironmentLookup = std::function<const char*(const char* name)>;
+
+Settings ReadSettings(const EnvironmentLookup& lookup);
+
+// The single parsers, each empty when the text does not parse.
+std::optional<double> ParseCelsius(const std::string& text);
+std::optional<Pallix400Sim::Fault> ParseFault(const std::string& text);
+std::optional<double> ParseProbability(const std::string& text);
+
+}  // namespace Pallix400Sim
