@@ -1,0 +1,47 @@
+#include "MakerLogo.h"
+
+#include "Palette16.h"
+
+#include <QFont>
+#include <QPainter>
+
+namespace MakerLogo {
+namespace {
+
+QFont logoFont(int pixelSize, QFont::Weight weight)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+} // namespace
+
+QImage draw()
+{
+    QImage logo(width, height, QImage::Format_RGB32);
+    logo.fill(Qt::white);
+    {
+        QPainter painter(&logo);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        painter.setPen(Qt::black);
+
+        QFont name = logoFont(21, QFont::Black);
+        name.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+        painter.setFont(name);
+        painter.drawText(QRect(0, 0, width, 22), Qt::AlignHCenter | Qt::AlignBottom,
+                         QStringLiteral("MIRAL"));
+
+        painter.fillRect(6, 22, width - 12, 2, Qt::black);
+
+        painter.setFont(logoFont(9, QFont::Normal));
+        painter.drawText(QRect(0, 24, width, height - 24), Qt::AlignCenter,
+                         QStringLiteral("Elektronik GmbH"));
+    }
+    return Palette16::toIndexed(logo, Palette16::colours());
+}
+
+} // namespace MakerLogo

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+// The window's icon, also the program's own, in its two sizes. Both are
+// 16 colours (QImage::Format_Indexed8, 16-entry table with one transparent
+// entry).
+namespace WindowIcon {
+
+QImage draw32();
+QImage draw16();
+
+} // namespace WindowIcon
