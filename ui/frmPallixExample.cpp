@@ -1,0 +1,173 @@
+#include "frmPallixExample.h"
+
+#include "EventBoundary.h"
+#include "Maker.h"
+#include "ProgramIcon.h"
+#include "ReadCommand.h"
+#include "StartProgram.h"
+#include "basExampleFunctions.h"
+#include "frmPallixExampleControls.h"
+#include "frmPallixExampleLayout.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using frmPallixExampleLayout::TwipsToPixels;
+
+// The desktop's own way to open a web address in the user's browser.
+constexpr const char* kBrowserPath = "/usr/bin/xdg-open";
+
+template <typename Control>
+Control* FindControl(const QWidget* window, const char* name) {
+    auto* control = window->findChild<Control*>(QString::fromLatin1(name));
+    if (!control) qFatal("frmPallixExample: the layout has no control %s", name);
+    return control;
+}
+
+}  // namespace
+
+frmPallixExample::frmPallixExample(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmPallixExample"));
+    setWindowTitle(QStringLiteral("Example"));
+    setWindowIcon(ProgramIcon());
+    // Mouse moves over the window's own surface reset the web link.
+    setMouseTracking(true);
+    resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth),
+           TwipsToPixels(frmPallixExampleLayout::kClientHeight));
+    CreateControls();
+    ApplyTabOrder();
+    connectHandlers();
+    cmdClose->setFocus();
+}
+
+void frmPallixExample::CreateControls() {
+    std::vector<QWidget*> created;
+    for (const auto& control : frmPallixExampleLayout::Controls()) {
+        QWidget* container =
+            control.container ? FindControl<QWidget>(this, control.container) : this;
+        created.push_back(frmPallixExampleControls::Create(control, container));
+    }
+    // Controls earlier in the layout lie above later ones.
+    std::for_each(created.rbegin(), created.rend(), [](QWidget* widget) { widget->raise(); });
+
+    cmdReadTemp = FindControl<QPushButton>(this, "cmdReadTemp");
+    cmdClose = FindControl<QPushButton>(this, "cmdClose");
+    txtTemperatur = FindControl<QLineEdit>(this, "txtTemperatur");
+    txtOutput = FindControl<QPlainTextEdit>(this, "txtOutput");
+    lblUrl = FindControl<QLabel>(this, "lblUrl");
+}
+
+void frmPallixExample::ApplyTabOrder() {
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        const QVariant tabIndex = widget->property(frmPallixExampleControls::kTabIndexProperty);
+        if (tabIndex.isValid() && widget->focusPolicy() != Qt::NoFocus) {
+            focusable.emplace_back(tabIndex.toInt(), widget);
+        }
+    }
+    std::sort(focusable.begin(), focusable.end());
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        setTabOrder(focusable[i - 1].second, focusable[i].second);
+    }
+}
+
+void frmPallixExample::connectHandlers() {
+    connect(cmdReadTemp, &QPushButton::clicked, this,
+            [this] { Handle(&frmPallixExample::cmdReadTemp_Click); });
+    connect(cmdClose, &QPushButton::clicked, this,
+            [this] { Handle(&frmPallixExample::cmdClose_Click); });
+    // The link's mouse moves and clicks: see eventFilter.
+    lblUrl->setMouseTracking(true);
+    lblUrl->installEventFilter(this);
+    // The window's own mouse moves: see mouseMoveEvent.
+}
+
+void frmPallixExample::Handle(void (frmPallixExample::*handler)()) {
+    EventBoundary::Run([this, handler] { (this->*handler)(); });
+}
+
+bool frmPallixExample::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != lblUrl) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        Handle(&frmPallixExample::lblUrl_MouseMove);
+        return true;
+    case QEvent::MouseButtonPress:
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // A click: the left button went down on the link and comes up over it.
+        if (mouse->button() == Qt::LeftButton && lblUrl->rect().contains(mouse->position().toPoint())) {
+            Handle(&frmPallixExample::lblUrl_Click);
+        }
+        return true;
+    }
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void frmPallixExample::mouseMoveEvent(QMouseEvent*) { Handle(&frmPallixExample::Form_MouseMove); }
+
+void frmPallixExample::Form_Load() {
+    basExampleFunctions::bDriverReady = false;
+    lLinkColor = QColor(0, 0, 255);
+    QPalette palette = lblUrl->palette();
+    palette.setColor(QPalette::WindowText, lLinkColor);
+    lblUrl->setPalette(palette);
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+    sBrowserPath = QString::fromLatin1(kBrowserPath);
+}
+
+void frmPallixExample::cmdReadTemp_Click() {
+    const ReadCommandResult result =
+        RunReadCommand(QLocale::system().decimalPoint().toStdString());
+    if (result.temperature) txtTemperatur->setText(QString::fromStdString(*result.temperature));
+    // The box takes the log's CR LF line ends as single line breaks.
+    txtOutput->setPlainText(QString::fromStdString(result.statusLog));
+}
+
+void frmPallixExample::cmdClose_Click() { close(); }
+
+void frmPallixExample::UpdateWebLink(bool bOver) {
+    QPalette palette = lblUrl->palette();
+    palette.setColor(QPalette::WindowText, lLinkColor);
+    lblUrl->setPalette(palette);
+    QFont font = lblUrl->font();
+    font.setUnderline(bOver);
+    lblUrl->setFont(font);
+    if (bOver) {
+        setCursor(Qt::PointingHandCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void frmPallixExample::lblUrl_MouseMove() { UpdateWebLink(true); }
+
+void frmPallixExample::Form_MouseMove() { UpdateWebLink(false); }
+
+void frmPallixExample::lblUrl_Click() {
+    try {
+        platform::StartProgram(sBrowserPath + u' ' + QString::fromLatin1(Maker::kWebAddress));
+    } catch (...) {
+        const RuntimeError error = EventBoundary::AsRuntimeError(std::current_exception());
+        if (error.number() == RuntimeError::FileNotFound) return;
+        QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                        QString::fromStdString(error.description()), QMessageBox::Ok, this);
+        box.exec();
+    }
+}

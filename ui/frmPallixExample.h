@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The program's one window: the read command, the temperature and status
+// boxes, the wiring diagram and the maker's web link.
+class frmPallixExample : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmPallixExample(QWidget* parent = nullptr);
+
+    // The start-up settings, run once before the window is first shown.
+    void Form_Load();
+
+    // The link's look: underlined with a pointing hand over the window while
+    // the mouse is over it; the same colour either way.
+    void UpdateWebLink(bool bOver);
+
+    QColor lLinkColor;     // the web link's text colour
+    QString sBrowserPath;  // the program that opens the maker's web site
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void CreateControls();
+    void ApplyTabOrder();
+    void connectHandlers();
+    // Runs a handler behind the event boundary.
+    void Handle(void (frmPallixExample::*handler)());
+
+    void cmdReadTemp_Click();
+    void cmdClose_Click();
+    void lblUrl_Click();
+    void lblUrl_MouseMove();
+    void Form_MouseMove();
+
+    QPushButton* cmdReadTemp = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QLineEdit* txtTemperatur = nullptr;
+    QPlainTextEdit* txtOutput = nullptr;
+    QLabel* lblUrl = nullptr;
+};
