@@ -115,13 +115,6 @@ TEST_F(Sensor, WithoutAFixedTemperatureTheRoomReadsAboutTwentyTwoDegreesAndVarie
     EXPECT_LT(*readings.rbegin() - *readings.begin(), 8) << "but only by a little";
 }
 
-TEST_F(Sensor, NoSensorLeavesTheDataLineHigh)
-{
-    Control{}.Temperature(25.0).Fault(Fault::NoSensor);
-    SimTest::OpenDriver();
-    EXPECT_EQ(SimTest::ReadCycle(), std::vector<int>(17, 1));
-}
-
 struct NoiseCase {
     double probability;
     int minimumFlips;
