@@ -66,7 +66,7 @@ private slots:
         if (readFirst) QTest::mouseClick(ControlOf(*window, "cmdReadTemp"), Qt::LeftButton);
         driver.ClearCalls();
         if (closeBox) {
-            window->close();  // what the window system's close request ends in
+            window->windowHandle()->close();  // as the window system asks for it
         } else {
             QTest::mouseClick(ControlOf(*window, "cmdClose"), Qt::LeftButton);
         }

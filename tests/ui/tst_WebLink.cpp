@@ -104,6 +104,26 @@ private slots:
         QVERIFY(!ControlOf(*window, "lblUrl")->testAttribute(Qt::WA_SetCursor));
     }
 
+    void draggingOverAnotherControlKeepsTheLook_data() {
+        QTest::addColumn<QString>("control");
+        for (const char* control : {"lblMiral", "imgMiral", "frLayout", "frOutput", "cmdClose", "txtTemperatur",
+                                    "txtOutput", "Image1", "lblClk"}) {
+            QTest::newRow(control) << control;
+        }
+    }
+
+    void draggingOverAnotherControlKeepsTheLook() {
+        QFETCH(QString, control);
+        auto window = ShowLoadedWindow();
+        QTest::mouseMove(window->windowHandle(), PointOf(*window, QStringLiteral("lblUrl")));
+        const QPoint start = PointOf(*window, control);
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(window->windowHandle(), start + QPoint(2, 1));
+        QVERIFY(LinkUnderlined(*window));
+        QVERIFY(HandPointer(*window));
+        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, start + QPoint(2, 1));
+    }
+
     void aDiagramLineLetsTheMouseThroughToThePhoto() {
         auto window = ShowLoadedWindow();
         QTest::mouseMove(window->windowHandle(), PointOf(*window, QStringLiteral("lblUrl")));
