@@ -43,8 +43,6 @@ frmPallixExample::frmPallixExample(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmPallixExample"));
     setWindowTitle(QStringLiteral("Example"));
     setWindowIcon(ProgramIcon());
-    // Mouse moves over the window's own surface reset the web link.
-    setMouseTracking(true);
     resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth),
            TwipsToPixels(frmPallixExampleLayout::kClientHeight));
     CreateControls();
@@ -89,10 +87,13 @@ void frmPallixExample::connectHandlers() {
             [this] { Handle(&frmPallixExample::cmdReadTemp_Click); });
     connect(cmdClose, &QPushButton::clicked, this,
             [this] { Handle(&frmPallixExample::cmdClose_Click); });
-    // The link's mouse moves and clicks: see eventFilter.
+    // The link's mouse moves and clicks, and the mouse moves over the
+    // window's own surface (those over a control stay with the control):
+    // see eventFilter.
     lblUrl->setMouseTracking(true);
     lblUrl->installEventFilter(this);
-    // The window's own mouse moves: see mouseMoveEvent.
+    setMouseTracking(true);
+    installEventFilter(this);
 }
 
 void frmPallixExample::Handle(void (frmPallixExample::*handler)()) {
@@ -100,17 +101,26 @@ void frmPallixExample::Handle(void (frmPallixExample::*handler)()) {
 }
 
 bool frmPallixExample::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::MouseMove) {
+        Handle(&frmPallixExample::Form_MouseMove);
+        return true;
+    }
     if (watched != lblUrl) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseMove:
         Handle(&frmPallixExample::lblUrl_MouseMove);
         return true;
     case QEvent::MouseButtonPress:
+        lblUrlPressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        return true;
+    case QEvent::MouseButtonDblClick:  // the second press of a double click is no click
+        lblUrlPressed = false;
         return true;
     case QEvent::MouseButtonRelease: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
         // A click: the left button went down on the link and comes up over it.
-        if (mouse->button() == Qt::LeftButton && lblUrl->rect().contains(mouse->position().toPoint())) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (std::exchange(lblUrlPressed, false) && mouse->button() == Qt::LeftButton &&
+            lblUrl->rect().contains(mouse->position().toPoint())) {
             Handle(&frmPallixExample::lblUrl_Click);
         }
         return true;
@@ -119,8 +129,6 @@ bool frmPallixExample::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
 }
-
-void frmPallixExample::mouseMoveEvent(QMouseEvent*) { Handle(&frmPallixExample::Form_MouseMove); }
 
 void frmPallixExample::Form_Load() {
     basExampleFunctions::bDriverReady = false;

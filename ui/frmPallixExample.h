@@ -29,7 +29,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void CreateControls();
@@ -49,4 +48,5 @@ private:
     QLineEdit* txtTemperatur = nullptr;
     QPlainTextEdit* txtOutput = nullptr;
     QLabel* lblUrl = nullptr;
+    bool lblUrlPressed = false;  // the left button went down on the link
 };

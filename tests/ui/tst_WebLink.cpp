@@ -217,6 +217,15 @@ private slots:
         QCOMPARE(boxes.count(), 0);
     }
 
+    void aDoubleClickStartsTheBrowserOnce() {
+        QTemporaryDir dir;
+        MessageBoxCatcher boxes;
+        auto window = ShowLoadedWindow();
+        window->sBrowserPath = WriteUnrunnableProgram(dir);  // each start attempt shows a box
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, PointOf(*window, QStringLiteral("lblUrl")));
+        QCOMPARE(boxes.count(), 1);
+    }
+
     void theLinkNeverTakesTheFocus() {
         auto window = ShowLoadedWindow();
         QCOMPARE(ControlOf(*window, "lblUrl")->focusPolicy(), Qt::NoFocus);
