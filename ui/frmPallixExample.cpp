@@ -133,9 +133,7 @@ bool frmPallixExample::eventFilter(QObject* watched, QEvent* event) {
 void frmPallixExample::Form_Load() {
     basExampleFunctions::bDriverReady = false;
     lLinkColor = QColor(0, 0, 255);
-    QPalette palette = lblUrl->palette();
-    palette.setColor(QPalette::WindowText, lLinkColor);
-    lblUrl->setPalette(palette);
+    SetLinkColour();
     setWindowTitle(QGuiApplication::applicationDisplayName());
     sBrowserPath = QString::fromLatin1(kBrowserPath);
 }
@@ -150,10 +148,14 @@ void frmPallixExample::cmdReadTemp_Click() {
 
 void frmPallixExample::cmdClose_Click() { close(); }
 
-void frmPallixExample::UpdateWebLink(bool bOver) {
+void frmPallixExample::SetLinkColour() {
     QPalette palette = lblUrl->palette();
     palette.setColor(QPalette::WindowText, lLinkColor);
     lblUrl->setPalette(palette);
+}
+
+void frmPallixExample::UpdateWebLink(bool bOver) {
+    SetLinkColour();
     QFont font = lblUrl->font();
     font.setUnderline(bOver);
     lblUrl->setFont(font);

@@ -33,6 +33,7 @@ protected:
 private:
     void CreateControls();
     void ApplyTabOrder();
+    void SetLinkColour();
     void connectHandlers();
     // Runs a handler behind the event boundary.
     void Handle(void (frmPallixExample::*handler)());
