@@ -10,6 +10,7 @@
 #include "frmPallixExampleLayout.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,11 @@ frmPallixExample::frmPallixExample(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmPallixExample"));
     setWindowTitle(QStringLiteral("Example"));
     setWindowIcon(ProgramIcon());
+    // The fixed layout was drawn for dialog text of 8 points: the toolkit's
+    // own face at that size fits its labels.
+    QFont dialogFont = font();
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
     resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth),
            TwipsToPixels(frmPallixExampleLayout::kClientHeight));
     CreateControls();

@@ -13,6 +13,9 @@ constexpr Qt::Alignment Left = Qt::AlignLeft;
 constexpr Qt::Alignment Right = Qt::AlignRight;
 constexpr Qt::Alignment NoText = {};
 
+// Two controls are wider than first drawn, so that the toolkit's font fits
+// them: txtTemperatur (was 1320 wide 735; its right edge stays by the unit)
+// and lblUrl (was 1815 wide; now as wide as the company name above it).
 constexpr std::array kControls = std::to_array<Control>({
 //   type           name             in            caption                       left  top   width height tab   text
     {Frame,         "frLayout",      nullptr,      "Layout",                     3720, 1080, 3375, 2415,  3,    NoText},
@@ -43,10 +46,10 @@ constexpr std::array kControls = std::to_array<Control>({
     {MultiLineTextBox, "txtOutput",  "frOutput",   "",                           120,  240,  6615, 1575,  18,   Left},
     {Frame,         "frReadTemp",    nullptr,      "Temperatur ",                240,  1080, 3255, 2415,  14,   NoText},
     {CommandButton, "cmdReadTemp",   "frReadTemp", "&Read",                      1080, 1320, 1215, 375,   19,   NoText},
-    {TextBox,       "txtTemperatur", "frReadTemp", "No value",                   1320, 840,  735,  285,   15,   Right},
+    {TextBox,       "txtTemperatur", "frReadTemp", "No value",                   1080, 840,  975,  285,   15,   Right},
     {Label,         "lblC",          "frReadTemp", "\u00B0C",                    2160, 840,  375,  255,   16,   Left},
     {CommandButton, "cmdClose",      nullptr,      "&Close",                     240,  5760, 1095, 375,   0,    NoText},
-    {Label,         "lblUrl",        nullptr,      Maker::kWebAddressCaption,    3720, 360,  1815, 255,   2,    Left},
+    {Label,         "lblUrl",        nullptr,      Maker::kWebAddressCaption,    3720, 360,  2895, 255,   2,    Left},
     {Label,         "lblMiral",      nullptr,      Maker::kCompanyName,          3720, 120,  2895, 255,   1,    Left},
     {Image,         "imgMiral",      nullptr,      ":/pictures/logo.png",        1920, 120,  1500, 495,   None, NoText},
 });
