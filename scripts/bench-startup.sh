@@ -26,6 +26,6 @@ trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 640x480x24" \
     "$build/bench/startup/startup_bench" --runs "$runs" \
-    "$build/tests/probe/libqtprobe.so" \
+    "$build/tools/qtprobe/libqtprobe.so" \
     "$build/bench/startup/startup_reference" \
     "$build/ui/PallixExample"

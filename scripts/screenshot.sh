@@ -26,6 +26,6 @@ runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 640x480x24" \
-    env LD_PRELOAD="$build/tests/probe/libqtprobe.so" QTPROBE_ACTION=screenshot QTPROBE_CLICK=1 \
+    env LD_PRELOAD="$build/tools/qtprobe/libqtprobe.so" QTPROBE_ACTION=screenshot QTPROBE_CLICK=1 \
     QTPROBE_OUT="$out" PALLIX400_SIM_TEMP=23.5 "$build/ui/PallixExample"
 echo "screenshot: wrote $out"
