@@ -147,7 +147,11 @@ void frmPallixExample::Form_Load() {
 void frmPallixExample::cmdReadTemp_Click() {
     const ReadCommandResult result =
         RunReadCommand(QLocale::system().decimalPoint().toStdString());
-    if (result.temperature) txtTemperatur->setText(QString::fromStdString(*result.temperature));
+    if (result.temperature) {
+        // Set only when it changes, so a selection in the box survives an equal reading.
+        const QString temperature = QString::fromStdString(*result.temperature);
+        if (txtTemperatur->text() != temperature) txtTemperatur->setText(temperature);
+    }
     // The box takes the log's CR LF line ends as single line breaks.
     txtOutput->setPlainText(QString::fromStdString(result.statusLog));
 }
