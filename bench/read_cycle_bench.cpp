@@ -46,7 +46,7 @@ void ReadCycleWithRealWait(benchmark::State& state)
 
 BENCHMARK(ReadCycle)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly();
 BENCHMARK(ReadCycleWithRealWait)
-    ->Unit(benchmark::kMillisecond)
+    ->Unit(benchmark::kMicrosecond)
     ->Iterations(3)
     ->Repetitions(7)
     ->ReportAggregatesOnly();
