@@ -3,6 +3,7 @@
 #include "LineControl.h"
 #include "WindowTestSupport.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -91,10 +92,10 @@ private slots:
         row("txtOutput", "QPlainTextEdit", output, "", 120, 240, 6615, 1575, 18);
         row("frReadTemp", "QGroupBox", window, "Temperatur ", 240, 1080, 3255, 2415, 14);
         row("cmdReadTemp", "QPushButton", readTemp, "&Read", 1080, 1320, 1215, 375, 19);
-        row("txtTemperatur", "QLineEdit", readTemp, "No value", 1320, 840, 735, 285, 15);
+        row("txtTemperatur", "QLineEdit", readTemp, "No value", 1080, 840, 975, 285, 15);
         row("lblC", "QLabel", readTemp, QStringLiteral("\u00B0C"), 2160, 840, 375, 255, 16);
         row("cmdClose", "QPushButton", window, "&Close", 240, 5760, 1095, 375, 0);
-        row("lblUrl", "QLabel", window, "http://www.miral.example/", 3720, 360, 1815, 255, 2);
+        row("lblUrl", "QLabel", window, "http://www.miral.example/", 3720, 360, 2895, 255, 2);
         row("lblMiral", "QLabel", window, "Miral Elektronik GmbH", 3720, 120, 2895, 255, 1);
         row("imgMiral", "QLabel", window, "", 1920, 120, 1500, 495, -1);
     }
@@ -237,9 +238,24 @@ private slots:
         }
     }
 
+    void theWindowDrawsTheToolkitsDefaultFaceAtEightPoints() {
+        frmPallixExample window;
+        QCOMPARE(window.font().pointSize(), 8);
+        QCOMPARE(window.font().family(), QApplication::font().family());
+    }
+
+    void everyLabelsTextFitsItsWidth() {
+        frmPallixExample window;
+        for (QLabel* label : window.findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;  // a picture
+            const int advance = label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(advance <= label->width(),
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(label->objectName()).arg(advance).arg(label->width())));
+        }
+    }
+
     void noControlSetsAFontOrColourOfItsOwn() {
         frmPallixExample window;
-        QVERIFY(!window.testAttribute(Qt::WA_SetFont));
         QVERIFY(!window.testAttribute(Qt::WA_SetPalette));
         for (QWidget* widget : window.findChildren<QWidget*>()) {
             QVERIFY2(!widget->testAttribute(Qt::WA_SetFont), qPrintable(widget->objectName()));
