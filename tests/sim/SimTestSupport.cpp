@@ -1,49 +1,51 @@
 #include "SimTestSupport.h"
 
-#include "Pallix400Sim.h"
 #include "SimSettings.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdlib>
 
 namespace SimTest {
 
-namespace {
-constexpr std::array kVariables{Pallix400Sim::kTemperatureVariable, Pallix400Sim::kFaultVariable,
-                                Pallix400Sim::kNoiseVariable, Pallix400Sim::kTraceVariable};
+void ClearSettings()
+{
+    for (const char* name : {Pallix400Sim::kTemperatureVariable, Pallix400Sim::kFaultVariable,
+                             Pallix400Sim::kNoiseVariable, Pallix400Sim::kTraceVariable}) {
+        unsetenv(name);
+    }
+    Pallix400Sim::Control{}.Reset();
 }
 
-std::string ErrorText(int32_t code)
+std::string ErrorText(int32_t code, Pallix400_CopyErrorText_t* copy)
 {
-    std::array<char, 400> buffer{};
-    const int32_t length = CopyErrorText(code, buffer.data(), static_cast<int32_t>(buffer.size()));
-    EXPECT_GE(length, 0);
-    EXPECT_LT(length, static_cast<int32_t>(buffer.size()));
-    return std::string(buffer.data(), static_cast<std::size_t>(std::max(length, 0)));
+    std::array<char, 401> buffer{};  // the last byte stays the terminator
+    EXPECT_GT(copy(code, buffer.data(), 400), 0);
+    return buffer.data();
 }
 
 void OpenDriver()
 {
-    ASSERT_EQ(InitiateDriver(Pallix400::kInitiateMode), Pallix400::kDriverReady)
-        << ErrorText(InitiateDriver(Pallix400::kInitiateMode));
+    const int32_t code = InitiateDriver(Pallix400::kInitiateMode);
+    ASSERT_EQ(code, Pallix400::kDriverReady) << ErrorText(code);
     ASSERT_NE(SetPort(1), 0);
 }
 
-std::vector<int> ReadCycle(int bits)
+std::vector<int> ReadCycle(int bits, const std::function<void()>& whileSelected)
 {
-    constexpr int32_t idle = Pallix400::kChipSelectBit | Pallix400::kClockBit;
-    constexpr int32_t selected = Pallix400::kClockBit;
     std::vector<int> samples;
-    EXPECT_EQ(WriteTestpins(idle), 1);
-    EXPECT_EQ(WriteTestpins(selected), 1);
-    int32_t inputs = 0;
+    EXPECT_EQ(WriteTestpins(3), 1);
+    EXPECT_EQ(WriteTestpins(1), 1);
+    if (whileSelected) {
+        whileSelected();
+    }
     for (int bit = 0; bit < bits; ++bit) {
+        int32_t inputs = -1;
         EXPECT_EQ(WriteTestpins(0), 1);
         EXPECT_EQ(ReadTestpins(&inputs), 1);
-        samples.push_back((inputs & Pallix400::kDataBit) != 0 ? 1 : 0);
-        EXPECT_EQ(WriteTestpins(selected), 1);
+        samples.push_back(inputs & Pallix400::kDataBit);
+        EXPECT_EQ(WriteTestpins(1), 1);
     }
-    EXPECT_EQ(WriteTestpins(idle), 1);
+    EXPECT_EQ(WriteTestpins(3), 1);
     return samples;
 }
 
@@ -51,46 +53,14 @@ Frame Decode(const std::vector<int>& bits)
 {
     EXPECT_EQ(bits.size(), 17U);
     Frame frame;
-    if (bits.size() != 17U) {
-        return frame;
+    for (std::size_t i = 0; i < std::min<std::size_t>(bits.size(), 17); ++i) {
+        int32_t& field = i < 13 ? frame.raw : frame.trailer;
+        field = field * 2 + bits[i];
     }
-    int32_t magnitude = 0;
-    for (std::size_t i = 1; i <= 12; ++i) {
-        magnitude = magnitude * 2 + bits[i];
+    if (frame.raw >= 4096) {
+        frame.raw -= 8192;  // the sign bit weighs -4096
     }
-    for (std::size_t i = 13; i <= 16; ++i) {
-        frame.trailer = frame.trailer * 2 + bits[i];
-    }
-    frame.raw = magnitude - 4096 * bits[0];
     return frame;
-}
-
-void SimulatorTest::SetUp()
-{
-    for (const char* name : kVariables) {
-        const char* value = std::getenv(name);
-        saved_[name] = value == nullptr ? std::nullopt : std::optional<std::string>{value};
-        unsetenv(name);
-    }
-    Pallix400Sim::Control{}.Reset();
-}
-
-void SimulatorTest::TearDown()
-{
-    for (const auto& [name, value] : saved_) {
-        if (value) {
-            setenv(name.c_str(), value->c_str(), 1);
-        } else {
-            unsetenv(name.c_str());
-        }
-    }
-    Pallix400Sim::Control{}.Reset();
-}
-
-void SimulatorTest::SetEnvironment(const std::string& name, const std::string& value)
-{
-    setenv(name.c_str(), value.c_str(), 1);
-    Pallix400Sim::Control{}.Reset();
 }
 
 }  // namespace SimTest
