@@ -6,9 +6,16 @@
 
 namespace {
 
-// Decoding follows the user's locale; these cases need a UTF-8 one.
-class DriverText : public testing::Test {
+struct TextCase {
+    const char* name;
+    std::string buffer;
+    int32_t count;
+    std::string expected;
+};
+
+class DriverText : public testing::TestWithParam<TextCase> {
 protected:
+    // Decoding follows the user's locale; these cases need a UTF-8 one.
     void SetUp() override
     {
         previous_ = std::setlocale(LC_CTYPE, nullptr);
@@ -20,33 +27,18 @@ protected:
     std::string previous_;
 };
 
-TEST_F(DriverText, CountsCharactersNotBytes)
+TEST_P(DriverText, TakesTheFirstCharactersAsUtf8)
 {
-    const std::string text = "Ger\xC3\xA4t fehlt";  // "Gerät fehlt"
-    EXPECT_EQ(DriverTextPrefix(text.data(), text.size(), 5), "Ger\xC3\xA4t");
+    const TextCase& c = GetParam();
+    EXPECT_EQ(DriverTextPrefix(c.buffer.data(), c.buffer.size(), c.count), c.expected);
 }
 
-TEST_F(DriverText, ReplacesBytesThatDoNotDecode)
-{
-    const std::string text = "a\xFF" "b";
-    EXPECT_EQ(DriverTextPrefix(text.data(), text.size(), 3), "a\xEF\xBF\xBD" "b");
-}
-
-TEST_F(DriverText, StopsAtTheBufferEndWithoutANul)
-{
-    const char buffer[4] = {'a', 'b', 'c', 'd'};
-    EXPECT_EQ(DriverTextPrefix(buffer, sizeof buffer, 99), "abcd");
-}
-
-TEST_F(DriverText, CharacterCutOffAtTheBufferEndBecomesAReplacement)
-{
-    const char buffer[2] = {'a', '\xC3'};
-    EXPECT_EQ(DriverTextPrefix(buffer, sizeof buffer, 99), "a\xEF\xBF\xBD");
-}
-
-TEST(DriverTextWithoutLocale, NullBufferGivesNothing)
-{
-    EXPECT_EQ(DriverTextPrefix(nullptr, 100, 5), "");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Buffers, DriverText,
+    testing::Values(TextCase{"CountsCharactersNotBytes", "Ger\xC3\xA4t fehlt", 5, "Ger\xC3\xA4t"},
+                    TextCase{"ReplacesBytesThatDoNotDecode", "a\xFF" "b", 3, "a\xEF\xBF\xBD" "b"},
+                    TextCase{"StopsAtTheBufferEndWithoutANul", "abcd", 99, "abcd"},
+                    TextCase{"ReplacesACharacterCutOffAtTheEnd", "a\xC3", 99, "a\xEF\xBF\xBD"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
