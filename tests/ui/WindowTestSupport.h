@@ -2,44 +2,79 @@
 
 #include "frmPallixExample.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QObject>
-#include <QString>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
 
-// Names the program as main() does, so that load puts it into the caption.
-void NameTheProgram();
-
 // A window as the program shows it: created, loaded, shown and active.
-std::unique_ptr<frmPallixExample> ShowLoadedWindow();
+inline std::unique_ptr<frmPallixExample> ShowLoadedWindow() {
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));  // as main() names it
+    auto window = std::make_unique<frmPallixExample>();
+    window->Form_Load();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
+    return window;
+}
 
-// The named control of `window`, or a failed check.
 template <typename Control = QWidget>
 Control* ControlOf(const QWidget& window, const char* name) {
     return window.findChild<Control*>(QString::fromLatin1(name));
 }
 
-// While one lives, every modal message box that opens is noted and closed
-// with its OK button, so a test never hangs on one.
+inline QString TemperatureShown(const QWidget& window) {
+    return ControlOf<QLineEdit>(window, "txtTemperatur")->text();
+}
+
+inline QString StatusLog(const QWidget& window) {
+    return ControlOf<QPlainTextEdit>(window, "txtOutput")->toPlainText();
+}
+
+inline void PressRead(const QWidget& window) {
+    QTest::mouseClick(ControlOf(window, "cmdReadTemp"), Qt::LeftButton);
+}
+
+// A program that writes its argument count and then each argument in
+// brackets, one a line, to "<itself>.out".
+inline constexpr char kRecorder[] =
+    "#!/bin/sh\n{ echo \"$#\"; for a in \"$@\"; do echo \"[$a]\"; done; } > \"$0.tmp\"\nmv \"$0.tmp\" \"$0.out\"\n";
+
+inline bool WriteFile(const QString& path, const QByteArray& content, bool executable) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0) return false;
+    file.close();
+    return !executable || file.setPermissions(file.permissions() | QFile::ExeOwner);
+}
+
+inline QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// While one lives, every modal message box that opens is noted as
+// "title|text" and closed with its one button, so a test never hangs on one.
 class MessageBoxCatcher : public QObject {
 public:
-    MessageBoxCatcher();
+    MessageBoxCatcher() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            seen << box->windowTitle() + u'|' + box->text();
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+            else box->reject();
+        });
+        timer_.start(10);
+    }
 
-    int count() const { return count_; }
-    QString title() const { return title_; }
-    QString text() const { return text_; }
-    QMessageBox::Icon icon() const { return icon_; }
-    int buttonCount() const { return buttonCount_; }
+    QStringList seen;
 
 private:
-    void CloseOpenBox();
-
     QTimer timer_;
-    int count_ = 0;
-    QString title_;
-    QString text_;
-    QMessageBox::Icon icon_ = QMessageBox::NoIcon;
-    int buttonCount_ = 0;
 };

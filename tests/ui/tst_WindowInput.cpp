@@ -1,0 +1,183 @@
+// The keyboard and the mouse: focus, access keys, the read-only boxes, and
+// the maker's web link under the mouse and when clicked.
+#include "ScriptedDriver.h"
+#include "WindowTestSupport.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QTemporaryDir>
+
+namespace {
+
+QString FocusName() {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("<none>");
+}
+
+// Where in the window a move over `target` lands: "surface" is the window's own
+// empty top-left corner; a frame is met at its left edge, clear of its contents;
+// anything else at its centre.
+QPoint PointOf(const QWidget& window, const QString& target) {
+    if (target == u"surface") return QPoint(8, 8);
+    const QWidget* control = ControlOf(window, qPrintable(target));
+    const QPoint local = control->inherits("QGroupBox") ? QPoint(2, control->height() / 2) : control->rect().center();
+    return control->mapTo(&window, local);
+}
+
+}  // namespace
+
+class WindowInput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tabKeysCycleFromCloseThroughTheFourFocusableControls_data() {
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<QString>("visited");
+        QTest::newRow("Tab goes forward") << false << "cmdClose txtTemperatur txtOutput cmdReadTemp cmdClose";
+        QTest::newRow("Shift+Tab goes back") << true << "cmdClose cmdReadTemp txtOutput txtTemperatur cmdClose";
+    }
+
+    void tabKeysCycleFromCloseThroughTheFourFocusableControls() {
+        QFETCH(bool, shift);
+        QFETCH(QString, visited);
+        auto window = ShowLoadedWindow();
+        QStringList seen{FocusName()};
+        while (seen.size() < 5) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, shift ? Qt::ShiftModifier : Qt::NoModifier);
+            seen << FocusName();
+        }
+        QCOMPARE(seen.join(u' '), visited);
+    }
+
+    void aKeyReadsOrClosesWithoutAnyDriverCallOnClosing_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("outcome");  // the temperature shown, or "closed"
+        auto row = [](const char* name, const char* focus, const char* keys, const char* outcome) {
+            QTest::newRow(name) << focus << QKeySequence(QString::fromLatin1(keys)) << outcome;
+        };
+        row("Alt+R reads from Close", "cmdClose", "Alt+R", "25.0625");
+        row("Alt+R reads from the status box", "txtOutput", "Alt+R", "25.0625");
+        row("Alt+C closes from the temperature box", "txtTemperatur", "Alt+C", "closed");
+        row("Alt+C closes from Read", "cmdReadTemp", "Alt+C", "closed");
+        row("Return on Close closes", "cmdClose", "Return", "closed");
+        row("keypad Enter on Close closes", "cmdClose", "Enter", "closed");
+        row("Space on Close closes", "cmdClose", "Space", "closed");
+        row("Return on Read reads", "cmdReadTemp", "Return", "25.0625");
+        row("Escape does nothing", "cmdClose", "Esc", "25");
+    }
+
+    void aKeyReadsOrClosesWithoutAnyDriverCallOnClosing() {
+        QFETCH(QString, focus);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, outcome);
+        ScriptedDriver driver;
+        driver.Frame(400).Frame(401);
+        auto window = ShowLoadedWindow();
+        PressRead(*window);  // shows 25
+        driver.ClearCalls();
+        ControlOf(*window, qPrintable(focus))->setFocus();
+        QTest::keySequence(window->windowHandle(), keys);
+        // An access key clicks its button a moment later.
+        QTRY_COMPARE(window->isVisible() ? TemperatureShown(*window) : QStringLiteral("closed"), outcome);
+        if (outcome == u"closed") QVERIFY(driver.Calls().empty());
+    }
+
+    void typingOrPastingIntoABoxChangesNothing_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QKeySequence>("keys");
+        for (const char* box : {"txtTemperatur", "txtOutput"}) {
+            QTest::addRow("typing into %s", box) << box << QKeySequence(QStringLiteral("1, 2"));
+            QTest::addRow("pasting into %s", box) << box << QKeySequence(QKeySequence::Paste);
+        }
+    }
+
+    void typingOrPastingIntoABoxChangesNothing() {
+        QFETCH(QString, box);
+        QFETCH(QKeySequence, keys);
+        ScriptedDriver driver;
+        driver.Frame(400);
+        auto window = ShowLoadedWindow();
+        PressRead(*window);  // fills both boxes
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        const auto text = [&] { return box == u"txtOutput" ? StatusLog(*window) : TemperatureShown(*window); };
+        const QString before = text();
+        QWidget* target = ControlOf(*window, qPrintable(box));
+        target->setFocus();
+        QTest::keySequence(target, QKeySequence::SelectAll);
+        QTest::keySequence(target, keys);
+        QCOMPARE(text(), before);
+    }
+
+    void theLinkUnderlinesWithAHandOverItselfAndRestsOnlyOverTheSurface_data() {
+        QTest::addColumn<QStringList>("moves");
+        QTest::addColumn<bool>("hover");
+        QTest::newRow("at first it rests") << QStringList{} << false;
+        QTest::newRow("over the link it underlines") << QStringList{"lblUrl"} << true;
+        QTest::newRow("over the surface it rests again") << QStringList{"lblUrl", "surface"} << false;
+        QTest::newRow("back over the link after resting") << QStringList{"lblUrl", "surface", "lblUrl"} << true;
+        QTest::newRow("another control alone leaves it resting") << QStringList{"lblMiral"} << false;
+        for (const char* control : {"lblMiral", "imgMiral", "frLayout", "Image1", "cmdClose", "txtOutput"}) {
+            QTest::addRow("from the link onto %s it stays", control) << QStringList{"lblUrl", control} << true;
+            QTest::addRow("dragging over %s after the link keeps it", control)
+                << QStringList{"lblUrl", QStringLiteral("drag ") + control} << true;
+        }
+    }
+
+    void theLinkUnderlinesWithAHandOverItselfAndRestsOnlyOverTheSurface() {
+        QFETCH(QStringList, moves);
+        QFETCH(bool, hover);
+        auto window = ShowLoadedWindow();
+        auto* link = ControlOf<QLabel>(*window, "lblUrl");
+        // From the surface's far corner: a move to where the mouse already is is no move.
+        QTest::mouseMove(window->windowHandle(), QPoint(window->width() - 8, window->height() - 8));
+        for (const QString& target : moves) {
+            const bool drag = target.startsWith(u"drag ");  // the left button held down on the control
+            const QPoint point = PointOf(*window, drag ? target.mid(5) : target);
+            if (drag) QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, point);
+            QTest::mouseMove(window->windowHandle(), point + QPoint(drag ? 2 : 0, 0));
+            if (drag) QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, point + QPoint(2, 0));
+        }
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(link->font().underline(), hover);
+        QCOMPARE(window->cursor().shape(), hover ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+
+    void aClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot_data() {
+        QTest::addColumn<QByteArray>("browser");  // what lies at the browser path; empty: nothing
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<QByteArray>("recorded");
+        const QByteArray broken("\x7f\x01 not a program\n");
+        QTest::newRow("a click opens the maker's address")
+            << QByteArray(kRecorder) << false << 0 << QByteArray("1\n[http://www.miral.example]\n");
+        QTest::newRow("no program at the path shows nothing") << QByteArray() << false << 0 << QByteArray();
+        QTest::newRow("a program that cannot start is reported") << broken << false << 1 << QByteArray();
+        QTest::newRow("a double click starts it once") << broken << true << 1 << QByteArray();
+    }
+
+    void aClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot() {
+        QFETCH(QByteArray, browser);
+        QFETCH(bool, doubleClick);
+        QFETCH(int, boxes);
+        QFETCH(QByteArray, recorded);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("my browser"));  // a blank in the path
+        if (!browser.isEmpty()) QVERIFY(WriteFile(path, browser, true));
+        MessageBoxCatcher catcher;
+        auto window = ShowLoadedWindow();
+        window->sBrowserPath = path;
+        const QPoint link = PointOf(*window, QStringLiteral("lblUrl"));
+        if (doubleClick) QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, link);
+        else QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, link);
+        QCOMPARE(catcher.seen.size(), boxes);
+        for (const QString& box : catcher.seen) {
+            QVERIFY2(box.startsWith(u"PallixExample|") && box.contains(path), qPrintable(box));
+        }
+        if (!recorded.isEmpty()) QTRY_COMPARE(Contents(path + QStringLiteral(".out")), recorded);
+        QVERIFY(window->isVisible());
+    }
+};
+
+QTEST_MAIN(WindowInput)
+#include "tst_WindowInput.moc"
