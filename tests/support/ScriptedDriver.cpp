@@ -83,37 +83,6 @@ ScriptedDriver::~ScriptedDriver()
     active = nullptr;
 }
 
-ScriptedDriver& ScriptedDriver::InitiateResult(int32_t code)
-{
-    initiateResult_ = code;
-    return *this;
-}
-
-ScriptedDriver& ScriptedDriver::ErrorText(std::string bytes, int32_t count)
-{
-    errorText_ = std::move(bytes);
-    errorCount_ = count;
-    return *this;
-}
-
-ScriptedDriver& ScriptedDriver::SetPortResult(int32_t result)
-{
-    setPortResult_ = result;
-    return *this;
-}
-
-ScriptedDriver& ScriptedDriver::GetPortResult(int32_t port)
-{
-    getPortResult_ = port;
-    return *this;
-}
-
-ScriptedDriver& ScriptedDriver::ReadTestpinsResult(int32_t result)
-{
-    readTestpinsResult_ = result;
-    return *this;
-}
-
 ScriptedDriver& ScriptedDriver::Samples(const std::vector<int32_t>& samples)
 {
     samples_.insert(samples_.end(), samples.begin(), samples.end());

@@ -21,11 +21,16 @@ public:
     ScriptedDriver& operator=(const ScriptedDriver&) = delete;
 
     // What the driver answers; the defaults are a healthy adapter on port 1.
-    ScriptedDriver& InitiateResult(int32_t code);
-    ScriptedDriver& ErrorText(std::string bytes, int32_t count);  // CopyErrorText copies, returns count
-    ScriptedDriver& SetPortResult(int32_t result);
-    ScriptedDriver& GetPortResult(int32_t port);
-    ScriptedDriver& ReadTestpinsResult(int32_t result);
+    ScriptedDriver& InitiateResult(int32_t code) { return Set(initiateResult_, code); }
+    ScriptedDriver& SetPortResult(int32_t result) { return Set(setPortResult_, result); }
+    ScriptedDriver& GetPortResult(int32_t port) { return Set(getPortResult_, port); }
+    ScriptedDriver& ReadTestpinsResult(int32_t result) { return Set(readTestpinsResult_, result); }
+    // CopyErrorText copies these bytes and returns `count`.
+    ScriptedDriver& ErrorText(std::string bytes, int32_t count)
+    {
+        errorText_ = std::move(bytes);
+        return Set(errorCount_, count);
+    }
     // Samples ReadTestpins hands out in turn; once they run out it leaves the
     // caller's variable as it was.
     ScriptedDriver& Samples(const std::vector<int32_t>& samples);
@@ -42,6 +47,11 @@ public:
 
 private:
     friend struct ScriptedDriverCalls;
+    ScriptedDriver& Set(int32_t& field, int32_t value)
+    {
+        field = value;
+        return *this;
+    }
     Pallix400::Operations operations_;
     std::optional<Pallix400::ScopedDriver> installed_;
     platform::SleepFunction previousSleep_;
