@@ -7,25 +7,12 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build}
 case $build in /*) ;; *) build=$root/$build ;; esac
+tool=screenshot
 out=$root/docs/screenshot.png
+. "$root/scripts/virtual-screen.sh"
 
-if ! command -v xvfb-run >/dev/null 2>&1; then
-    echo "screenshot: xvfb-run is missing (Debian package xvfb)" >&2
-    exit 1
-fi
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
-if ! cmake --build "$build" -j2 --target PallixExample Pallix400Sim qtprobe; then
-    echo "screenshot: building the program, the simulated driver or the probe failed" >&2
-    exit 1
-fi
-
+build_targets PallixExample Pallix400Sim qtprobe
 mkdir -p "$root/docs"
-runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
-chmod 700 "$runtime"
-XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 640x480x24" \
-    env LD_PRELOAD="$build/tools/qtprobe/libqtprobe.so" QTPROBE_ACTION=screenshot QTPROBE_CLICK=1 \
+on_virtual_screen env LD_PRELOAD="$build/tools/qtprobe/libqtprobe.so" QTPROBE_ACTION=screenshot QTPROBE_CLICK=1 \
     QTPROBE_OUT="$out" PALLIX400_SIM_TEMP=23.5 "$build/ui/PallixExample"
 echo "screenshot: wrote $out"
