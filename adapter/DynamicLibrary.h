@@ -12,7 +12,9 @@ public:
     static DynamicLibrary Open(const std::string& name);  // RuntimeError 48
 
     DynamicLibrary(DynamicLibrary&& other) noexcept
-        : handle_(std::exchange(other.handle_, nullptr)) {}
+        : handle_(std::exchange(other.handle_, nullptr))
+    {
+    }
     DynamicLibrary& operator=(DynamicLibrary&& other) noexcept;
     DynamicLibrary(const DynamicLibrary&) = delete;
     DynamicLibrary& operator=(const DynamicLibrary&) = delete;
@@ -22,12 +24,16 @@ public:
 
     // The named function, typed as the caller declares it. RuntimeError 453.
     template <typename Function>
-    Function* Symbol(const char* name) const {
+    Function* Symbol(const char* name) const
+    {
         return reinterpret_cast<Function*>(FindSymbol(name));
     }
 
 private:
-    explicit DynamicLibrary(void* handle) noexcept : handle_(handle) {}
+    explicit DynamicLibrary(void* handle) noexcept
+        : handle_(handle)
+    {
+    }
     void* FindSymbol(const char* name) const;
 
     void* handle_ = nullptr;

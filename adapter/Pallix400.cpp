@@ -43,8 +43,11 @@ Function* Resolve(Function* Operations::*operation, const char* name)
 
 }  // namespace
 
-#define PALLIX400_DEFINE(name, params, args) \
-    int32_t name params { return Resolve(&Operations::name, #name) args; }
+#define PALLIX400_DEFINE(name, params, args)           \
+    int32_t name params                                \
+    {                                                  \
+        return Resolve(&Operations::name, #name) args; \
+    }
 PALLIX400_OPERATIONS(PALLIX400_DEFINE)
 #undef PALLIX400_DEFINE
 

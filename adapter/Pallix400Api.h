@@ -7,40 +7,39 @@
 // 8-bit characters. X(name, parameters, arguments) is expanded once for the
 // typed function pointers, once for the program's calls and once for the
 // simulator's exports, so the three cannot drift apart.
-#define PALLIX400_OPERATIONS(X)                                                              \
-    X(GetHardwareVersion, (), ())                                                            \
-    X(GetDllVersion, (), ())                                                                 \
-    X(CheckPortAvailable, (int32_t port), (port))                                            \
-    X(SetPort, (int32_t port), (port))                                                       \
-    X(GetPort, (), ())                                                                       \
-    X(CopyErrorText, (int32_t code, char* buffer, int32_t size), (code, buffer, size))       \
-    X(InitiateDriver, (int32_t mode), (mode))                                                \
-    X(Start, (), ())                                                                         \
-    X(Stop2, (), ())                                                                         \
-    X(GetTransmissionStatus, (), ())                                                         \
-    X(SetNumberOfMessages, (int32_t count), (count))                                         \
-    X(GetInterfaceVersion, (), ())                                                           \
-    X(ReadTestpins, (int32_t * inputs), (inputs))                                            \
-    X(WriteTestpins, (int32_t outputs), (outputs))                                           \
-    X(CopyI2cErrorText, (int32_t code, char* buffer, int32_t size), (code, buffer, size))    \
-    X(SetBaudrate, (int32_t baudrate), (baudrate))                                           \
-    X(GetBaudrate, (), ())                                                                   \
-    X(StoreMasterData, (int32_t message, int32_t address, int32_t * data, int32_t count),    \
-      (message, address, data, count))                                                       \
-    X(AddMasterData, (int32_t message, int32_t * data, int32_t count), (message, data, count)) \
-    X(StoreMasterConditionData, (int32_t message, int32_t condition), (message, condition))  \
-    X(AddMasterConditionData, (int32_t message, int32_t condition), (message, condition))    \
-    X(GetMasterTransmissionData, (int32_t message, int32_t * data, int32_t size),            \
-      (message, data, size))                                                                 \
-    X(SendRecMaster, (), ())                                                                 \
-    X(SendRecMasterCondition, (), ())                                                        \
-    X(StoreSlaveData, (int32_t * data, int32_t count), (data, count))                        \
-    X(GetSlaveTransmissionData, (int32_t * data, int32_t size), (data, size))                \
-    X(SetEnableHardwareBuffer, (int32_t enable), (enable))                                   \
-    X(GetEnableHardwareBuffer, (), ())                                                       \
-    X(SetEnableSendAndReceiveBuffer, (int32_t enable), (enable))                             \
-    X(GetEnableSendAndReceiveBuffer, (), ())                                                 \
-    X(SetSlaveAddress, (int32_t address), (address))                                         \
+#define PALLIX400_OPERATIONS(X)                                                                          \
+    X(GetHardwareVersion, (), ())                                                                        \
+    X(GetDllVersion, (), ())                                                                             \
+    X(CheckPortAvailable, (int32_t port), (port))                                                        \
+    X(SetPort, (int32_t port), (port))                                                                   \
+    X(GetPort, (), ())                                                                                   \
+    X(CopyErrorText, (int32_t code, char* buffer, int32_t size), (code, buffer, size))                   \
+    X(InitiateDriver, (int32_t mode), (mode))                                                            \
+    X(Start, (), ())                                                                                     \
+    X(Stop2, (), ())                                                                                     \
+    X(GetTransmissionStatus, (), ())                                                                     \
+    X(SetNumberOfMessages, (int32_t count), (count))                                                     \
+    X(GetInterfaceVersion, (), ())                                                                       \
+    X(ReadTestpins, (int32_t * inputs), (inputs))                                                        \
+    X(WriteTestpins, (int32_t outputs), (outputs))                                                       \
+    X(CopyI2cErrorText, (int32_t code, char* buffer, int32_t size), (code, buffer, size))                \
+    X(SetBaudrate, (int32_t baudrate), (baudrate))                                                       \
+    X(GetBaudrate, (), ())                                                                               \
+    X(StoreMasterData, (int32_t message, int32_t address, int32_t * data, int32_t count),                \
+      (message, address, data, count))                                                                   \
+    X(AddMasterData, (int32_t message, int32_t * data, int32_t count), (message, data, count))           \
+    X(StoreMasterConditionData, (int32_t message, int32_t condition), (message, condition))              \
+    X(AddMasterConditionData, (int32_t message, int32_t condition), (message, condition))                \
+    X(GetMasterTransmissionData, (int32_t message, int32_t * data, int32_t size), (message, data, size)) \
+    X(SendRecMaster, (), ())                                                                             \
+    X(SendRecMasterCondition, (), ())                                                                    \
+    X(StoreSlaveData, (int32_t * data, int32_t count), (data, count))                                    \
+    X(GetSlaveTransmissionData, (int32_t * data, int32_t size), (data, size))                            \
+    X(SetEnableHardwareBuffer, (int32_t enable), (enable))                                               \
+    X(GetEnableHardwareBuffer, (), ())                                                                   \
+    X(SetEnableSendAndReceiveBuffer, (int32_t enable), (enable))                                         \
+    X(GetEnableSendAndReceiveBuffer, (), ())                                                             \
+    X(SetSlaveAddress, (int32_t address), (address))                                                     \
     X(GetSlaveAddress, (), ())
 
 // The function type of each operation as the library exports it: Pallix400_<name>_t.

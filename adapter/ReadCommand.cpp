@@ -17,8 +17,7 @@ std::string FormatCelsius(int32_t raw, std::string_view decimalSeparator)
     char digits[32];
     // Every reading is an exact multiple of 1/16 well inside 15 significant
     // digits, so this never rounds; general format drops trailing zeros.
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, celsius,
-                                            std::chars_format::general, 15);
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, celsius, std::chars_format::general, 15);
     std::string text(digits, error == std::errc{} ? end : digits);
     if (const auto point = text.find('.'); point != std::string::npos) {
         text.replace(point, 1, decimalSeparator);

@@ -17,7 +17,10 @@ public:
     };
 
     RuntimeError(int number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
+        : std::runtime_error(description)
+        , number_(number)
+    {
+    }
 
     int number() const noexcept { return number_; }
     std::string description() const { return what(); }

@@ -45,10 +45,6 @@ void ReadCycleWithRealWait(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(ReadCycle)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly();
-BENCHMARK(ReadCycleWithRealWait)
-    ->Unit(benchmark::kMicrosecond)
-    ->Iterations(3)
-    ->Repetitions(7)
-    ->ReportAggregatesOnly();
+BENCHMARK(ReadCycleWithRealWait)->Unit(benchmark::kMicrosecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly();
 
 BENCHMARK_MAIN();

@@ -1,5 +1,4 @@
 #include "Pallix400Sim.h"
-
 #include "SimDriver.h"
 
 #include <cmath>

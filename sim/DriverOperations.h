@@ -1,7 +1,6 @@
 #pragma once
 
 #include <Pallix400Api.h>
-
 #include <cstdint>
 
 // The simulated driver's 32 operations, one static function each, with the

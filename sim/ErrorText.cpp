@@ -12,8 +12,7 @@ std::string ErrorMessage(int32_t code, const std::string& settingError)
     case kUnsupportedMode:
         return "the simulated driver supports InitiateDriver mode 3 only";
     case kBadSetting:
-        return settingError.empty() ? std::string{"a setting of the simulated driver is not understood"}
-                                    : settingError;
+        return settingError.empty() ? std::string{"a setting of the simulated driver is not understood"} : settingError;
     case kInitFault:
         return "simulated fault: the driver could not be initiated (PALLIX400_SIM_FAULT=init)";
     case kNotReady:

@@ -10,8 +10,8 @@ int32_t RawFromCelsius(double celsius)
     if (std::isnan(celsius)) {
         return 0;
     }
-    const double counts = std::clamp(celsius / kCelsiusPerCount, static_cast<double>(kRawMinimum),
-                                     static_cast<double>(kRawMaximum));
+    const double counts =
+        std::clamp(celsius / kCelsiusPerCount, static_cast<double>(kRawMinimum), static_cast<double>(kRawMaximum));
     return static_cast<int32_t>(std::lround(counts));
 }
 

@@ -12,10 +12,10 @@ namespace Pallix400Sim {
 class RoomTemperature {
 public:
     static constexpr double kMean = 22.0;
-    static constexpr double kDrift = 0.8;         // degrees either side of the mean
+    static constexpr double kDrift = 0.8;          // degrees either side of the mean
     static constexpr double kDriftPeriod = 900.0;  // seconds
-    static constexpr double kNoise = 0.04;        // standard deviation in degrees
-    static constexpr double kNoiseLimit = 0.15;   // no sample strays further
+    static constexpr double kNoise = 0.04;         // standard deviation in degrees
+    static constexpr double kNoiseLimit = 0.15;    // no sample strays further
 
     explicit RoomTemperature(uint32_t seed);
 

@@ -3,7 +3,6 @@
 #include "FrameEncoding.h"
 
 #include <Pallix400Api.h>
-
 #include <utility>
 
 namespace Pallix400Sim {

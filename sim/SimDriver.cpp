@@ -3,7 +3,6 @@
 #include "ErrorText.h"
 
 #include <Pallix400Api.h>
-
 #include <cstdlib>
 
 namespace Pallix400Sim {

@@ -13,7 +13,8 @@ namespace {
 constexpr int kInternalError = 51;
 }
 
-RuntimeError AsRuntimeError(const std::exception_ptr& exception) {
+RuntimeError AsRuntimeError(const std::exception_ptr& exception)
+{
     try {
         std::rethrow_exception(exception);
     } catch (const RuntimeError& error) {
@@ -27,14 +28,14 @@ RuntimeError AsRuntimeError(const std::exception_ptr& exception) {
     }
 }
 
-void ReportUntrapped(const std::exception_ptr& exception) noexcept {
+void ReportUntrapped(const std::exception_ptr& exception) noexcept
+{
     try {
         const RuntimeError error = AsRuntimeError(exception);
         const QString text = QStringLiteral("Run-time error '%1':\n\n%2")
                                  .arg(error.number())
                                  .arg(QString::fromStdString(error.description()));
-        QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text,
-                        QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
         box.exec();
     } catch (...) {
         // The box could not be shown; say it where it can still be seen.

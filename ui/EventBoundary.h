@@ -21,7 +21,8 @@ void ReportUntrapped(const std::exception_ptr& exception) noexcept;
 // Runs one event handler. False when it ended with an untrapped error, which
 // has then been reported.
 template <typename Handler>
-bool Run(Handler&& handler) noexcept {
+bool Run(Handler&& handler) noexcept
+{
     try {
         std::forward<Handler>(handler)();
         return true;

@@ -1,6 +1,7 @@
 #include "ProgramIcon.h"
 
-QIcon ProgramIcon() {
+QIcon ProgramIcon()
+{
     QIcon icon;
     icon.addFile(QStringLiteral(":/pictures/icon-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/pictures/icon-32.png"), QSize(32, 32));

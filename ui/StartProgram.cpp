@@ -9,28 +9,33 @@
 namespace platform {
 namespace {
 
-bool IsProgramFile(const QString& path) {
+bool IsProgramFile(const QString& path)
+{
     const QFileInfo file(path);
     return file.isFile() && file.isExecutable();
 }
 
 }  // namespace
 
-void StartProgram(const QString& commandLine) {
+void StartProgram(const QString& commandLine)
+{
     for (qsizetype end = commandLine.indexOf(u' ', 1);; end = commandLine.indexOf(u' ', end + 1)) {
         const QString program = end < 0 ? commandLine : commandLine.left(end);
         if (!program.isEmpty() && IsProgramFile(program)) {
             QProcess process;
             process.setProgram(program);
-            if (end >= 0) process.setArguments({commandLine.mid(end + 1)});
+            if (end >= 0) {
+                process.setArguments({commandLine.mid(end + 1)});
+            }
             if (!process.startDetached()) {
                 throw RuntimeError(RuntimeError::InvalidArgument,
-                                   ("Can not start " + program + ": " + process.errorString())
-                                       .toStdString());
+                                   ("Can not start " + program + ": " + process.errorString()).toStdString());
             }
             return;
         }
-        if (end < 0) break;
+        if (end < 0) {
+            break;
+        }
     }
     throw RuntimeError(RuntimeError::FileNotFound, "File not found");
 }

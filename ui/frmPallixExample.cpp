@@ -32,15 +32,20 @@ using frmPallixExampleLayout::TwipsToPixels;
 constexpr const char* kBrowserPath = "/usr/bin/xdg-open";
 
 template <typename Control>
-Control* FindControl(const QWidget* window, const char* name) {
+Control* FindControl(const QWidget* window, const char* name)
+{
     auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-    if (!control) qFatal("frmPallixExample: the layout has no control %s", name);
+    if (!control) {
+        qFatal("frmPallixExample: the layout has no control %s", name);
+    }
     return control;
 }
 
 }  // namespace
 
-frmPallixExample::frmPallixExample(QWidget* parent) : QWidget(parent) {
+frmPallixExample::frmPallixExample(QWidget* parent)
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("frmPallixExample"));
     setWindowTitle(QStringLiteral("Example"));
     setWindowIcon(ProgramIcon());
@@ -49,19 +54,18 @@ frmPallixExample::frmPallixExample(QWidget* parent) : QWidget(parent) {
     QFont dialogFont = font();
     dialogFont.setPointSize(8);
     setFont(dialogFont);
-    resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth),
-           TwipsToPixels(frmPallixExampleLayout::kClientHeight));
+    resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth), TwipsToPixels(frmPallixExampleLayout::kClientHeight));
     CreateControls();
     ApplyTabOrder();
-    connectHandlers();
+    ConnectHandlers();
     cmdClose->setFocus();
 }
 
-void frmPallixExample::CreateControls() {
+void frmPallixExample::CreateControls()
+{
     std::vector<QWidget*> created;
     for (const auto& control : frmPallixExampleLayout::Controls()) {
-        QWidget* container =
-            control.container ? FindControl<QWidget>(this, control.container) : this;
+        QWidget* container = control.container ? FindControl<QWidget>(this, control.container) : this;
         created.push_back(frmPallixExampleControls::Create(control, container));
     }
     // Controls earlier in the layout lie above later ones.
@@ -74,7 +78,8 @@ void frmPallixExample::CreateControls() {
     lblUrl = FindControl<QLabel>(this, "lblUrl");
 }
 
-void frmPallixExample::ApplyTabOrder() {
+void frmPallixExample::ApplyTabOrder()
+{
     std::vector<std::pair<int, QWidget*>> focusable;
     for (QWidget* widget : findChildren<QWidget*>()) {
         const QVariant tabIndex = widget->property(frmPallixExampleControls::kTabIndexProperty);
@@ -88,11 +93,10 @@ void frmPallixExample::ApplyTabOrder() {
     }
 }
 
-void frmPallixExample::connectHandlers() {
-    connect(cmdReadTemp, &QPushButton::clicked, this,
-            [this] { Handle(&frmPallixExample::cmdReadTemp_Click); });
-    connect(cmdClose, &QPushButton::clicked, this,
-            [this] { Handle(&frmPallixExample::cmdClose_Click); });
+void frmPallixExample::ConnectHandlers()
+{
+    connect(cmdReadTemp, &QPushButton::clicked, this, [this] { Handle(&frmPallixExample::cmdReadTemp_Click); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { Handle(&frmPallixExample::cmdClose_Click); });
     // The link's mouse moves and clicks, and the mouse moves over the
     // window's own surface (those over a control stay with the control):
     // see eventFilter.
@@ -102,16 +106,20 @@ void frmPallixExample::connectHandlers() {
     installEventFilter(this);
 }
 
-void frmPallixExample::Handle(void (frmPallixExample::*handler)()) {
+void frmPallixExample::Handle(void (frmPallixExample::*handler)())
+{
     EventBoundary::Run([this, handler] { (this->*handler)(); });
 }
 
-bool frmPallixExample::eventFilter(QObject* watched, QEvent* event) {
+bool frmPallixExample::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == this && event->type() == QEvent::MouseMove) {
         Handle(&frmPallixExample::Form_MouseMove);
         return true;
     }
-    if (watched != lblUrl) return QWidget::eventFilter(watched, event);
+    if (watched != lblUrl) {
+        return QWidget::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::MouseMove:
         Handle(&frmPallixExample::lblUrl_MouseMove);
@@ -136,7 +144,8 @@ bool frmPallixExample::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void frmPallixExample::Form_Load() {
+void frmPallixExample::Form_Load()
+{
     basExampleFunctions::bDriverReady = false;
     lLinkColor = QColor(0, 0, 255);
     SetLinkColour();
@@ -144,27 +153,34 @@ void frmPallixExample::Form_Load() {
     sBrowserPath = QString::fromLatin1(kBrowserPath);
 }
 
-void frmPallixExample::cmdReadTemp_Click() {
-    const ReadCommandResult result =
-        RunReadCommand(QLocale::system().decimalPoint().toStdString());
+void frmPallixExample::cmdReadTemp_Click()
+{
+    const ReadCommandResult result = RunReadCommand(QLocale::system().decimalPoint().toStdString());
     if (result.temperature) {
         // Set only when it changes, so a selection in the box survives an equal reading.
         const QString temperature = QString::fromStdString(*result.temperature);
-        if (txtTemperatur->text() != temperature) txtTemperatur->setText(temperature);
+        if (txtTemperatur->text() != temperature) {
+            txtTemperatur->setText(temperature);
+        }
     }
     // The box takes the log's CR LF line ends as single line breaks.
     txtOutput->setPlainText(QString::fromStdString(result.statusLog));
 }
 
-void frmPallixExample::cmdClose_Click() { close(); }
+void frmPallixExample::cmdClose_Click()
+{
+    close();
+}
 
-void frmPallixExample::SetLinkColour() {
+void frmPallixExample::SetLinkColour()
+{
     QPalette palette = lblUrl->palette();
     palette.setColor(QPalette::WindowText, lLinkColor);
     lblUrl->setPalette(palette);
 }
 
-void frmPallixExample::UpdateWebLink(bool bOver) {
+void frmPallixExample::UpdateWebLink(bool bOver)
+{
     SetLinkColour();
     QFont font = lblUrl->font();
     font.setUnderline(bOver);
@@ -176,16 +192,25 @@ void frmPallixExample::UpdateWebLink(bool bOver) {
     }
 }
 
-void frmPallixExample::lblUrl_MouseMove() { UpdateWebLink(true); }
+void frmPallixExample::lblUrl_MouseMove()
+{
+    UpdateWebLink(true);
+}
 
-void frmPallixExample::Form_MouseMove() { UpdateWebLink(false); }
+void frmPallixExample::Form_MouseMove()
+{
+    UpdateWebLink(false);
+}
 
-void frmPallixExample::lblUrl_Click() {
+void frmPallixExample::lblUrl_Click()
+{
     try {
         platform::StartProgram(sBrowserPath + u' ' + QString::fromLatin1(Maker::kWebAddress));
     } catch (...) {
         const RuntimeError error = EventBoundary::AsRuntimeError(std::current_exception());
-        if (error.number() == RuntimeError::FileNotFound) return;
+        if (error.number() == RuntimeError::FileNotFound) {
+            return;
+        }
         QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
                         QString::fromStdString(error.description()), QMessageBox::Ok, this);
         box.exec();

@@ -34,7 +34,7 @@ private:
     void CreateControls();
     void ApplyTabOrder();
     void SetLinkColour();
-    void connectHandlers();
+    void ConnectHandlers();
     // Runs a handler behind the event boundary.
     void Handle(void (frmPallixExample::*handler)());
 

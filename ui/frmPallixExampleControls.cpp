@@ -16,17 +16,20 @@ using frmPallixExampleLayout::Control;
 using frmPallixExampleLayout::ControlType;
 using frmPallixExampleLayout::TwipsToPixels;
 
-QString Caption(const Control& control) {
+QString Caption(const Control& control)
+{
     return control.caption ? QString::fromUtf8(control.caption) : QString();
 }
 
-QWidget* CreateLine(const Control& control, QWidget* container) {
-    const QLine line(TwipsToPixels(control.left), TwipsToPixels(control.top),
-                     TwipsToPixels(control.width), TwipsToPixels(control.height));
+QWidget* CreateLine(const Control& control, QWidget* container)
+{
+    const QLine line(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
+                     TwipsToPixels(control.height));
     return new LineControl(line, container);
 }
 
-QWidget* CreateLabel(const Control& control, QWidget* container) {
+QWidget* CreateLabel(const Control& control, QWidget* container)
+{
     auto* label = new QLabel(container);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(control.alignment | Qt::AlignVCenter);
@@ -34,13 +37,15 @@ QWidget* CreateLabel(const Control& control, QWidget* container) {
     return label;
 }
 
-QWidget* CreateImage(const Control& control, QWidget* container) {
+QWidget* CreateImage(const Control& control, QWidget* container)
+{
     auto* image = new QLabel(container);
     image->setPixmap(QPixmap(Caption(control)));
     return image;
 }
 
-QWidget* CreateTextBox(const Control& control, QWidget* container) {
+QWidget* CreateTextBox(const Control& control, QWidget* container)
+{
     auto* box = new QLineEdit(container);
     box->setReadOnly(true);
     box->setAlignment(control.alignment | Qt::AlignVCenter);
@@ -48,7 +53,8 @@ QWidget* CreateTextBox(const Control& control, QWidget* container) {
     return box;
 }
 
-QWidget* CreateMultiLineTextBox(const Control& control, QWidget* container) {
+QWidget* CreateMultiLineTextBox(const Control& control, QWidget* container)
+{
     auto* box = new QPlainTextEdit(container);
     box->setReadOnly(true);
     // Read-only, yet the caret still moves so that text below the last
@@ -62,7 +68,8 @@ QWidget* CreateMultiLineTextBox(const Control& control, QWidget* container) {
     return box;
 }
 
-QWidget* CreateCommandButton(const Control& control, QWidget* container) {
+QWidget* CreateCommandButton(const Control& control, QWidget* container)
+{
     auto* button = new QPushButton(Caption(control), container);
     // Neither the default nor the cancel button, but Enter presses it while
     // it has the focus, as Space does.
@@ -71,32 +78,41 @@ QWidget* CreateCommandButton(const Control& control, QWidget* container) {
     return button;
 }
 
-QWidget* CreateWidget(const Control& control, QWidget* container) {
+QWidget* CreateWidget(const Control& control, QWidget* container)
+{
     switch (control.type) {
-    case ControlType::Frame: return new QGroupBox(Caption(control), container);
-    case ControlType::Line: return CreateLine(control, container);
-    case ControlType::Label: return CreateLabel(control, container);
-    case ControlType::TextBox: return CreateTextBox(control, container);
-    case ControlType::MultiLineTextBox: return CreateMultiLineTextBox(control, container);
-    case ControlType::CommandButton: return CreateCommandButton(control, container);
-    case ControlType::Image: return CreateImage(control, container);
+    case ControlType::Frame:
+        return new QGroupBox(Caption(control), container);
+    case ControlType::Line:
+        return CreateLine(control, container);
+    case ControlType::Label:
+        return CreateLabel(control, container);
+    case ControlType::TextBox:
+        return CreateTextBox(control, container);
+    case ControlType::MultiLineTextBox:
+        return CreateMultiLineTextBox(control, container);
+    case ControlType::CommandButton:
+        return CreateCommandButton(control, container);
+    case ControlType::Image:
+        return CreateImage(control, container);
     }
     return nullptr;
 }
 
-bool TakesFocus(ControlType type) {
-    return type == ControlType::TextBox || type == ControlType::MultiLineTextBox ||
-           type == ControlType::CommandButton;
+bool TakesFocus(ControlType type)
+{
+    return type == ControlType::TextBox || type == ControlType::MultiLineTextBox || type == ControlType::CommandButton;
 }
 
 }  // namespace
 
-QWidget* Create(const Control& control, QWidget* container) {
+QWidget* Create(const Control& control, QWidget* container)
+{
     QWidget* widget = CreateWidget(control, container);
     widget->setObjectName(QString::fromLatin1(control.name));
     if (control.type != ControlType::Line) {
-        widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top),
-                            TwipsToPixels(control.width), TwipsToPixels(control.height));
+        widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
+                            TwipsToPixels(control.height));
         // Mouse moves over a control are its own; the window sees only
         // those over its own surface.
         widget->setAttribute(Qt::WA_NoMousePropagation);

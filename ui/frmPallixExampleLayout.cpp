@@ -13,9 +13,9 @@ constexpr Qt::Alignment Left = Qt::AlignLeft;
 constexpr Qt::Alignment Right = Qt::AlignRight;
 constexpr Qt::Alignment NoText = {};
 
-// Two controls are wider than first drawn, so that the toolkit's font fits
-// them: txtTemperatur (was 1320 wide 735; its right edge stays by the unit)
-// and lblUrl (was 1815 wide; now as wide as the company name above it).
+// txtTemperatur and lblUrl are wider than the design's 8-point dialog font
+// needed, so that the toolkit's face fits them.
+// clang-format off
 constexpr std::array kControls = std::to_array<Control>({
 //   type           name             in            caption                       left  top   width height tab   text
     {Frame,         "frLayout",      nullptr,      "Layout",                     3720, 1080, 3375, 2415,  3,    NoText},
@@ -53,12 +53,16 @@ constexpr std::array kControls = std::to_array<Control>({
     {Label,         "lblMiral",      nullptr,      Maker::kCompanyName,          3720, 120,  2895, 255,   1,    Left},
     {Image,         "imgMiral",      nullptr,      ":/pictures/logo.png",        1920, 120,  1500, 495,   None, NoText},
 });
+// clang-format on
 
 // Every position must land on a whole pixel.
-constexpr bool OnWholePixels() {
+constexpr bool OnWholePixels()
+{
     for (const Control& control : kControls) {
         for (int value : {control.left, control.top, control.width, control.height}) {
-            if (value % kTwipsPerPixel != 0) return false;
+            if (value % kTwipsPerPixel != 0) {
+                return false;
+            }
         }
     }
     return kClientWidth % kTwipsPerPixel == 0 && kClientHeight % kTwipsPerPixel == 0;
@@ -68,6 +72,9 @@ static_assert(kControls.size() == 34);
 
 }  // namespace
 
-std::span<const Control> Controls() { return kControls; }
+std::span<const Control> Controls()
+{
+    return kControls;
+}
 
 }  // namespace frmPallixExampleLayout

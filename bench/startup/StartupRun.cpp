@@ -13,29 +13,30 @@
 #include <unistd.h>
 #include <vector>
 
-extern char **environ;
+extern char** environ;
 
 namespace {
 
-long long monotonicNs()
+long long MonotonicNs()
 {
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
-bool startsWith(const char *text, const char *prefix)
+bool StartsWith(const char* text, const char* prefix)
 {
     return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
 // The harness's own environment, with the probe's settings replaced.
-std::vector<std::string> childEnvironment(const std::string &probeLibrary, const std::string &outPath)
+std::vector<std::string> ChildEnvironment(const std::string& probeLibrary, const std::string& outPath)
 {
     std::vector<std::string> env;
-    for (char **entry = environ; *entry != nullptr; ++entry) {
-        if (!startsWith(*entry, "LD_PRELOAD=") && !startsWith(*entry, "QTPROBE_"))
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (!StartsWith(*entry, "LD_PRELOAD=") && !StartsWith(*entry, "QTPROBE_")) {
             env.emplace_back(*entry);
+        }
     }
     env.push_back("LD_PRELOAD=" + probeLibrary);
     env.emplace_back("QTPROBE_ACTION=painted");
@@ -43,16 +44,17 @@ std::vector<std::string> childEnvironment(const std::string &probeLibrary, const
     return env;
 }
 
-std::vector<char *> pointers(std::vector<std::string> &texts)
+std::vector<char*> Pointers(std::vector<std::string>& texts)
 {
-    std::vector<char *> result;
-    for (std::string &text : texts)
+    std::vector<char*> result;
+    for (std::string& text : texts) {
         result.push_back(text.data());
+    }
     result.push_back(nullptr);
     return result;
 }
 
-StartupRun failed(std::string why)
+StartupRun Failed(std::string why)
 {
     StartupRun run;
     run.error = std::move(why);
@@ -60,16 +62,18 @@ StartupRun failed(std::string why)
 }
 
 // Waits for the child, killing it once the deadline has passed.
-bool waitForChild(pid_t pid, long long deadlineNs, int &status, rusage &usage)
+bool WaitForChild(pid_t pid, long long deadlineNs, int& status, rusage& usage)
 {
-    const timespec pause {0, 2000000};
+    const timespec pause{0, 2000000};
     for (;;) {
         const pid_t done = wait4(pid, &status, WNOHANG, &usage);
-        if (done == pid)
+        if (done == pid) {
             return true;
-        if (done < 0 && errno != EINTR)
+        }
+        if (done < 0 && errno != EINTR) {
             return false;
-        if (monotonicNs() > deadlineNs) {
+        }
+        if (MonotonicNs() > deadlineNs) {
             kill(pid, SIGKILL);
             wait4(pid, &status, 0, &usage);
             return false;
@@ -78,41 +82,45 @@ bool waitForChild(pid_t pid, long long deadlineNs, int &status, rusage &usage)
     }
 }
 
-} // namespace
+}  // namespace
 
-StartupRun runStartup(const std::string &program, const std::string &probeLibrary, int timeoutSeconds)
+StartupRun RunStartup(const std::string& program, const std::string& probeLibrary, int timeoutSeconds)
 {
     char outPath[] = "/tmp/startup_bench.XXXXXX";
     const int fd = mkstemp(outPath);
-    if (fd < 0)
-        return failed(std::string("cannot create a temporary file: ") + std::strerror(errno));
+    if (fd < 0) {
+        return Failed(std::string("cannot create a temporary file: ") + std::strerror(errno));
+    }
     close(fd);
 
-    std::vector<std::string> envTexts = childEnvironment(probeLibrary, outPath);
-    std::vector<char *> envp = pointers(envTexts);
-    std::vector<std::string> argTexts {program};
-    std::vector<char *> argv = pointers(argTexts);
+    std::vector<std::string> envTexts = ChildEnvironment(probeLibrary, outPath);
+    std::vector<char*> envp = Pointers(envTexts);
+    std::vector<std::string> argTexts{program};
+    std::vector<char*> argv = Pointers(argTexts);
 
-    const long long startNs = monotonicNs();
+    const long long startNs = MonotonicNs();
     pid_t pid = 0;
     const int spawnError = posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data());
     if (spawnError != 0) {
         unlink(outPath);
-        return failed("cannot start " + program + ": " + std::strerror(spawnError));
+        return Failed("cannot start " + program + ": " + std::strerror(spawnError));
     }
     int status = 0;
-    rusage usage {};
-    const bool finished = waitForChild(pid, startNs + timeoutSeconds * 1000000000LL, status, usage);
+    rusage usage{};
+    const bool finished = WaitForChild(pid, startNs + timeoutSeconds * 1000000000LL, status, usage);
 
     long long paintedNs = 0;
     std::ifstream(outPath) >> paintedNs;
     unlink(outPath);
-    if (!finished)
-        return failed(program + " did not quit within " + std::to_string(timeoutSeconds) + " s");
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return failed(program + " ended abnormally (wait status " + std::to_string(status) + ")");
-    if (paintedNs <= startNs)
-        return failed(program + ": the probe wrote no paint time (is DISPLAY set and the probe working?)");
+    if (!finished) {
+        return Failed(program + " did not quit within " + std::to_string(timeoutSeconds) + " s");
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return Failed(program + " ended abnormally (wait status " + std::to_string(status) + ")");
+    }
+    if (paintedNs <= startNs) {
+        return Failed(program + ": the probe wrote no paint time (is DISPLAY set and the probe working?)");
+    }
 
     StartupRun run;
     run.ok = true;

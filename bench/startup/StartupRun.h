@@ -12,4 +12,4 @@ struct StartupRun {
     double peakRssMiB = 0.0;
 };
 
-StartupRun runStartup(const std::string &program, const std::string &probeLibrary, int timeoutSeconds);
+StartupRun RunStartup(const std::string& program, const std::string& probeLibrary, int timeoutSeconds);

@@ -95,9 +95,8 @@ TEST_F(DriverLibrary, MissingLibraryIsReportedAndTheNextPressTriesAgain)
 {
     Pallix400::ResetLoader("/nonexistent/libPallix400.so");
     const ReadCommandResult missing = RunReadCommand(".");
-    EXPECT_EQ(missing.statusLog,
-              "Error: File not found: /nonexistent/libPallix400.so: cannot open shared object file: "
-              "No such file or directory\r\n");
+    EXPECT_EQ(missing.statusLog, "Error: File not found: /nonexistent/libPallix400.so: cannot open shared object file: "
+                                 "No such file or directory\r\n");
     EXPECT_FALSE(missing.temperature.has_value());
     EXPECT_FALSE(basExampleFunctions::bDriverReady);
 

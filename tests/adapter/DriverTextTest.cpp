@@ -33,12 +33,16 @@ TEST_P(DriverText, TakesTheFirstCharactersAsUtf8)
     EXPECT_EQ(DriverTextPrefix(c.buffer.data(), c.buffer.size(), c.count), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buffers, DriverText,
-    testing::Values(TextCase{"CountsCharactersNotBytes", "Ger\xC3\xA4t fehlt", 5, "Ger\xC3\xA4t"},
-                    TextCase{"ReplacesBytesThatDoNotDecode", "a\xFF" "b", 3, "a\xEF\xBF\xBD" "b"},
-                    TextCase{"StopsAtTheBufferEndWithoutANul", "abcd", 99, "abcd"},
-                    TextCase{"ReplacesACharacterCutOffAtTheEnd", "a\xC3", 99, "a\xEF\xBF\xBD"}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Buffers, DriverText,
+                         testing::Values(TextCase{"CountsCharactersNotBytes", "Ger\xC3\xA4t fehlt", 5, "Ger\xC3\xA4t"},
+                                         TextCase{"ReplacesBytesThatDoNotDecode",
+                                                  "a\xFF"
+                                                  "b",
+                                                  3,
+                                                  "a\xEF\xBF\xBD"
+                                                  "b"},
+                                         TextCase{"StopsAtTheBufferEndWithoutANul", "abcd", 99, "abcd"},
+                                         TextCase{"ReplacesACharacterCutOffAtTheEnd", "a\xC3", 99, "a\xEF\xBF\xBD"}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

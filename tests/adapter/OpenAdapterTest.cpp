@@ -19,27 +19,36 @@ struct OpenCase {
     std::vector<std::string> expectedCalls;
 };
 
-std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
+std::string Repeat(char c, std::size_t n)
+{
+    return std::string(n, c);
+}
 
 const std::vector<std::string> kInitiateFailed = {"InitiateDriver(3)", "CopyErrorText(7,100)"};
 const std::vector<std::string> kAllCalls = {"InitiateDriver(3)", "SetPort(1)", "GetPort()"};
 
 const OpenCase kOpenCases[] = {
-    {"InitiateFailureAppendsTheDriversText", 7, "No adapter!", 11, 1, 1,
-     "Error: InitiateDriver: No adapter!\r\n", false, kInitiateFailed},
-    {"InitiateResultOtherThanOneIsAFailure", 2, "Busy", 4, 1, 1,
-     "Error: InitiateDriver: Busy\r\n", false, {"InitiateDriver(3)", "CopyErrorText(2,100)"}},
+    {"InitiateFailureAppendsTheDriversText", 7, "No adapter!", 11, 1, 1, "Error: InitiateDriver: No adapter!\r\n",
+     false, kInitiateFailed},
+    {"InitiateResultOtherThanOneIsAFailure",
+     2,
+     "Busy",
+     4,
+     1,
+     1,
+     "Error: InitiateDriver: Busy\r\n",
+     false,
+     {"InitiateDriver(3)", "CopyErrorText(2,100)"}},
     {"ZeroCountAppendsNoText", 7, "ignored", 0, 1, 1, "Error: InitiateDriver: \r\n", false, kInitiateFailed},
     {"CountBeyondTheBufferTakesTheWholeBuffer", 7, Repeat('x', 100), 250, 1, 1,
      "Error: InitiateDriver: " + Repeat('x', 100) + "\r\n", false, kInitiateFailed},
-    {"NegativeCountAppendsNoTextInsteadOfFailing", 7, "Broken", -1, 1, 1,
-     "Error: InitiateDriver: \r\n", false, kInitiateFailed},
-    {"TextEndsAtItsFirstNulByte", 7, std::string("Bad\0junk", 8), 8, 1, 1,
-     "Error: InitiateDriver: Bad\r\n", false, kInitiateFailed},
-    {"CountShorterThanTheTextCutsIt", 7, "Timeout waiting", 7, 1, 1,
-     "Error: InitiateDriver: Timeout\r\n", false, kInitiateFailed},
-    {"SetPortFailureStillAsksForThePort", 1, "", 0, 0, 1,
-     "Can not set Port1\r\nPort: 1\r\n", false, kAllCalls},
+    {"NegativeCountAppendsNoTextInsteadOfFailing", 7, "Broken", -1, 1, 1, "Error: InitiateDriver: \r\n", false,
+     kInitiateFailed},
+    {"TextEndsAtItsFirstNulByte", 7, std::string("Bad\0junk", 8), 8, 1, 1, "Error: InitiateDriver: Bad\r\n", false,
+     kInitiateFailed},
+    {"CountShorterThanTheTextCutsIt", 7, "Timeout waiting", 7, 1, 1, "Error: InitiateDriver: Timeout\r\n", false,
+     kInitiateFailed},
+    {"SetPortFailureStillAsksForThePort", 1, "", 0, 0, 1, "Can not set Port1\r\nPort: 1\r\n", false, kAllCalls},
     {"AnyNonZeroSetPortResultIsSuccess", 1, "", 0, 5, 1, "Port: 1\r\n", true, kAllCalls},
     {"GetPortValueIsPrintedAsItIs", 1, "", 0, 1, -1, "Port: -1\r\n", true, kAllCalls},
 };

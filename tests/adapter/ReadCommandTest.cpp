@@ -1,4 +1,5 @@
 #include "ReadCommand.h"
+
 #include "ScriptedDriver.h"
 #include "basExampleFunctions.h"
 
@@ -106,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(Readings, FormatCelsiusCases,
                                          FormatCase{-1, ".", "-0.0625"}, FormatCase{0, ".", "0"},
                                          FormatCase{4095, ".", "255.9375"}, FormatCase{-4096, ".", "-256"},
                                          FormatCase{8, ".", "0.5"}, FormatCase{401, ",", "25,0625"},
-                                         FormatCase{-24, "\xD9\xAB", "-1\xD9\xAB" "5"}));
+                                         FormatCase{-24, "\xD9\xAB",
+                                                    "-1\xD9\xAB"
+                                                    "5"}));
 
 }  // namespace

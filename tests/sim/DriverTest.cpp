@@ -1,7 +1,6 @@
 #include "SimTestSupport.h"
 
 #include <dlfcn.h>
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,14 +27,23 @@ TEST_P(PinsOfAClosedAdapter, AreRefusedAsNotReadyAndLeaveTheInputAlone)
     EXPECT_EQ(inputs, 12345);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, PinsOfAClosedAdapter,
-    ::testing::Values(ClosedCase{"NothingDone", [] {}},
-                      ClosedCase{"PortBeforeInitiating", [] { EXPECT_EQ(SetPort(1), 0); }},
-                      ClosedCase{"OnlyInitiated", [] { InitiateDriver(Pallix400::kInitiateMode); }},
-                      ClosedCase{"PortTwo", [] { InitiateDriver(Pallix400::kInitiateMode); EXPECT_EQ(SetPort(2), 0); }},
-                      ClosedCase{"ReopenedInModeTwo", [] { SimTest::OpenDriver(); InitiateDriver(2); SetPort(1); }}),
-    ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(States, PinsOfAClosedAdapter,
+                         ::testing::Values(ClosedCase{"NothingDone", [] {}},
+                                           ClosedCase{"PortBeforeInitiating", [] { EXPECT_EQ(SetPort(1), 0); }},
+                                           ClosedCase{"OnlyInitiated",
+                                                      [] { InitiateDriver(Pallix400::kInitiateMode); }},
+                                           ClosedCase{"PortTwo",
+                                                      [] {
+                                                          InitiateDriver(Pallix400::kInitiateMode);
+                                                          EXPECT_EQ(SetPort(2), 0);
+                                                      }},
+                                           ClosedCase{"ReopenedInModeTwo",
+                                                      [] {
+                                                          SimTest::OpenDriver();
+                                                          InitiateDriver(2);
+                                                          SetPort(1);
+                                                      }}),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(Driver, ReadTestpinsRefusesANullAddressOfAnOpenAdapter)
 {
@@ -43,21 +51,38 @@ TEST_F(Driver, ReadTestpinsRefusesANullAddressOfAnOpenAdapter)
     EXPECT_NE(SimTest::ErrorText(ReadTestpins(nullptr)).find("null"), std::string::npos);
 }
 
-#define BUS_CALL(call) std::pair<const char*, int32_t>{#call, call}
+#define BUS_CALL(call)              \
+    std::pair<const char*, int32_t> \
+    {                               \
+#call, call                 \
+    }
 
 TEST_F(Driver, ExplainsEveryBusOperationAsNotProvidedInBothErrorTexts)
 {
     SimTest::OpenDriver();
     int32_t data[4] = {};
     const std::pair<const char*, int32_t> calls[] = {
-        BUS_CALL(Start()), BUS_CALL(Stop2()), BUS_CALL(GetTransmissionStatus()), BUS_CALL(SetNumberOfMessages(1)),
-        BUS_CALL(SetBaudrate(100000)), BUS_CALL(GetBaudrate()), BUS_CALL(StoreMasterData(0, 0x48, data, 4)),
-        BUS_CALL(AddMasterData(0, data, 4)), BUS_CALL(StoreMasterConditionData(0, 1)),
-        BUS_CALL(AddMasterConditionData(0, 1)), BUS_CALL(GetMasterTransmissionData(0, data, 4)),
-        BUS_CALL(SendRecMaster()), BUS_CALL(SendRecMasterCondition()), BUS_CALL(StoreSlaveData(data, 4)),
-        BUS_CALL(GetSlaveTransmissionData(data, 4)), BUS_CALL(SetEnableHardwareBuffer(1)),
-        BUS_CALL(GetEnableHardwareBuffer()), BUS_CALL(SetEnableSendAndReceiveBuffer(1)),
-        BUS_CALL(GetEnableSendAndReceiveBuffer()), BUS_CALL(SetSlaveAddress(0x48)), BUS_CALL(GetSlaveAddress()),
+        BUS_CALL(Start()),
+        BUS_CALL(Stop2()),
+        BUS_CALL(GetTransmissionStatus()),
+        BUS_CALL(SetNumberOfMessages(1)),
+        BUS_CALL(SetBaudrate(100000)),
+        BUS_CALL(GetBaudrate()),
+        BUS_CALL(StoreMasterData(0, 0x48, data, 4)),
+        BUS_CALL(AddMasterData(0, data, 4)),
+        BUS_CALL(StoreMasterConditionData(0, 1)),
+        BUS_CALL(AddMasterConditionData(0, 1)),
+        BUS_CALL(GetMasterTransmissionData(0, data, 4)),
+        BUS_CALL(SendRecMaster()),
+        BUS_CALL(SendRecMasterCondition()),
+        BUS_CALL(StoreSlaveData(data, 4)),
+        BUS_CALL(GetSlaveTransmissionData(data, 4)),
+        BUS_CALL(SetEnableHardwareBuffer(1)),
+        BUS_CALL(GetEnableHardwareBuffer()),
+        BUS_CALL(SetEnableSendAndReceiveBuffer(1)),
+        BUS_CALL(GetEnableSendAndReceiveBuffer()),
+        BUS_CALL(SetSlaveAddress(0x48)),
+        BUS_CALL(GetSlaveAddress()),
     };
 #undef BUS_CALL
     for (const auto& [call, code] : calls) {

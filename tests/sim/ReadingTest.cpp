@@ -87,14 +87,25 @@ TEST_P(FaultSetting, GivesTheProgramWhatThatFaultWouldOnTheAdapter)
     EXPECT_EQ(outcome.rfind(GetParam().outcome, 0), 0U) << outcome;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, FaultSetting,
-    ::testing::Values(FaultCase{"None", "", "", "0" "000110010000" "0110"},
-                      FaultCase{"Init", "init", "", "InitiateDriver fails: simulated fault"},
-                      FaultCase{"Port", "port", "", "SetPort fails"},
-                      FaultCase{"NoSensor", "no-sensor", "", "1" "111111111111" "1111"},
-                      FaultCase{"NoiseNever", "noise", "0", "0" "000110010000" "0110"},
-                      FaultCase{"NoiseAlways", "noise", "1", "1" "111001101111" "1001"}),
-    ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Faults, FaultSetting,
+                         ::testing::Values(FaultCase{"None", "", "",
+                                                     "0"
+                                                     "000110010000"
+                                                     "0110"},
+                                           FaultCase{"Init", "init", "", "InitiateDriver fails: simulated fault"},
+                                           FaultCase{"Port", "port", "", "SetPort fails"},
+                                           FaultCase{"NoSensor", "no-sensor", "",
+                                                     "1"
+                                                     "111111111111"
+                                                     "1111"},
+                                           FaultCase{"NoiseNever", "noise", "0",
+                                                     "0"
+                                                     "000110010000"
+                                                     "0110"},
+                                           FaultCase{"NoiseAlways", "noise", "1",
+                                                     "1"
+                                                     "111001101111"
+                                                     "1001"}),
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

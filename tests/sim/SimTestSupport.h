@@ -2,10 +2,9 @@
 
 #include "Pallix400Sim.h"
 
-#include <Pallix400Api.h>
-
 #include <gtest/gtest.h>
 
+#include <Pallix400Api.h>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -66,6 +65,7 @@ protected:
 
 // A table-driven test of the simulator with rows of type `Row`.
 template <class Row>
-class SimulatorCase : public SimulatorTest, public ::testing::WithParamInterface<Row> {};
+class SimulatorCase : public SimulatorTest, public ::testing::WithParamInterface<Row> {
+};
 
 }  // namespace SimTest

@@ -2,13 +2,12 @@
 #include "SimTestSupport.h"
 #include "VcdWriter.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -47,9 +46,9 @@ TEST(VcdWriter, WritesOnlyChangesEachUnderATimeStampLaterThanTheOneBeforeSoNoEdg
     Pallix400Sim::VcdWriter writer{out};
     writer.Start(PinLevels{});
     writer.Record(500, PinLevels{false, true, true});
-    writer.Record(600, PinLevels{false, true, true});   // nothing changed
+    writer.Record(600, PinLevels{false, true, true});  // nothing changed
     writer.Record(700, PinLevels{false, false, true});
-    writer.Record(700, PinLevels{false, true, true});   // the same instant
+    writer.Record(700, PinLevels{false, true, true});    // the same instant
     writer.Record(650, PinLevels{false, false, false});  // the clock went back
     const std::vector<Step> steps = Replay(out.str());
     std::vector<int64_t> times(steps.size());
@@ -59,7 +58,11 @@ TEST(VcdWriter, WritesOnlyChangesEachUnderATimeStampLaterThanTheOneBeforeSoNoEdg
 
 class Trace : public SimTest::SimulatorTest {
 protected:
-    void TearDown() override { SimulatorTest::TearDown(); std::remove(path_.c_str()); }
+    void TearDown() override
+    {
+        SimulatorTest::TearDown();
+        std::remove(path_.c_str());
+    }
     const std::string path_ = ::testing::TempDir() + "sim_trace_" + std::to_string(getpid()) + ".vcd";
 };
 

@@ -102,7 +102,8 @@ ScriptedDriver& ScriptedDriver::Frame(int32_t raw, int32_t trailer)
 ScriptedDriver& ScriptedDriver::Without(const std::string& operation)
 {
 #define SCRIPTED_DRIVER_DROP(name, params, args) \
-    if (operation == #name) operations_.name = nullptr;
+    if (operation == #name)                      \
+        operations_.name = nullptr;
     PALLIX400_OPERATIONS(SCRIPTED_DRIVER_DROP)
 #undef SCRIPTED_DRIVER_DROP
     return *this;

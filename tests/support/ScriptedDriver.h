@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Pallix400.h"
-
 #include "Sleep.h"
 
 #include <cstdint>

@@ -14,30 +14,37 @@
 #include <memory>
 
 // A window as the program shows it: created, loaded, shown and active.
-inline std::unique_ptr<frmPallixExample> ShowLoadedWindow() {
+inline std::unique_ptr<frmPallixExample> ShowLoadedWindow()
+{
     QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));  // as main() names it
     auto window = std::make_unique<frmPallixExample>();
     window->Form_Load();
     window->show();
     QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
+    if (!QTest::qWaitForWindowActive(window.get())) {
+        qWarning("the window did not become active");
+    }
     return window;
 }
 
 template <typename Control = QWidget>
-Control* ControlOf(const QWidget& window, const char* name) {
+Control* ControlOf(const QWidget& window, const char* name)
+{
     return window.findChild<Control*>(QString::fromLatin1(name));
 }
 
-inline QString TemperatureShown(const QWidget& window) {
+inline QString TemperatureShown(const QWidget& window)
+{
     return ControlOf<QLineEdit>(window, "txtTemperatur")->text();
 }
 
-inline QString StatusLog(const QWidget& window) {
+inline QString StatusLog(const QWidget& window)
+{
     return ControlOf<QPlainTextEdit>(window, "txtOutput")->toPlainText();
 }
 
-inline void PressRead(const QWidget& window) {
+inline void PressRead(const QWidget& window)
+{
     QTest::mouseClick(ControlOf(window, "cmdReadTemp"), Qt::LeftButton);
 }
 
@@ -46,14 +53,18 @@ inline void PressRead(const QWidget& window) {
 inline constexpr char kRecorder[] =
     "#!/bin/sh\n{ echo \"$#\"; for a in \"$@\"; do echo \"[$a]\"; done; } > \"$0.tmp\"\nmv \"$0.tmp\" \"$0.out\"\n";
 
-inline bool WriteFile(const QString& path, const QByteArray& content, bool executable) {
+inline bool WriteFile(const QString& path, const QByteArray& content, bool executable)
+{
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0) return false;
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0) {
+        return false;
+    }
     file.close();
     return !executable || file.setPermissions(file.permissions() | QFile::ExeOwner);
 }
 
-inline QByteArray Contents(const QString& path) {
+inline QByteArray Contents(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -62,13 +73,19 @@ inline QByteArray Contents(const QString& path) {
 // "title|text" and closed with its one button, so a test never hangs on one.
 class MessageBoxCatcher : public QObject {
 public:
-    MessageBoxCatcher() {
+    MessageBoxCatcher()
+    {
         connect(&timer_, &QTimer::timeout, this, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
+            if (!box || !box->isVisible()) {
+                return;
+            }
             seen << box->windowTitle() + u'|' + box->text();
-            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
-            else box->reject();
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+                ok->click();
+            } else {
+                box->reject();
+            }
         });
         timer_.start(10);
     }

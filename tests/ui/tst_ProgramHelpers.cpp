@@ -14,10 +14,11 @@ class ProgramHelpers : public QObject {
 private slots:
     void initTestCase() { QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample")); }
 
-    void theShortestBeginningOfTheLineThatIsAProgramGetsTheRestAsItsArgument_data() {
+    void TheShortestBeginningOfTheLineThatIsAProgramGetsTheRestAsItsArgument_data()
+    {
         QTest::addColumn<QStringList>("files");  // "name*" a recorder, "name/" a folder, else a plain file
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("started");    // empty: error 53
+        QTest::addColumn<QString>("started");  // empty: error 53
         QTest::addColumn<QByteArray>("recorded");
         QTest::newRow("blanks in the path") << QStringList{"my web browser*"} << "my web browser http://a.example x"
                                             << "my web browser" << QByteArray("1\n[http://a.example x]\n");
@@ -25,12 +26,14 @@ private slots:
                                                              << "my browser" << QByteArray("1\n[x]\n");
         QTest::newRow("a shorter folder is passed over") << QStringList{"tools/", "tools dir/run*"} << "tools dir/run x"
                                                          << "tools dir/run" << QByteArray("1\n[x]\n");
-        QTest::newRow("a shorter program wins") << QStringList{"my*", "my browser*"} << "my browser x" << "my"
-                                                << QByteArray("1\n[browser x]\n");
-        QTest::newRow("no program is error 53") << QStringList{"my", "tools/"} << "my x" << "" << QByteArray();
+        QTest::newRow("a shorter program wins") << QStringList{"my*", "my browser*"} << "my browser x"
+                                                << "my" << QByteArray("1\n[browser x]\n");
+        QTest::newRow("no program is error 53") << QStringList{"my", "tools/"} << "my x"
+                                                << "" << QByteArray();
     }
 
-    void theShortestBeginningOfTheLineThatIsAProgramGetsTheRestAsItsArgument() {
+    void TheShortestBeginningOfTheLineThatIsAProgramGetsTheRestAsItsArgument()
+    {
         QFETCH(QStringList, files);
         QFETCH(QString, line);
         QFETCH(QString, started);
@@ -38,9 +41,13 @@ private slots:
         QTemporaryDir dir;
         for (QString file : files) {
             QVERIFY(QDir().mkpath(QFileInfo(dir.filePath(file)).path()));
-            if (file.endsWith(u'/')) continue;
+            if (file.endsWith(u'/')) {
+                continue;
+            }
             const bool program = file.endsWith(u'*');
-            if (program) file.chop(1);
+            if (program) {
+                file.chop(1);
+            }
             QVERIFY(WriteFile(dir.filePath(file), program ? kRecorder : "not a program\n", program));
         }
         try {
@@ -53,7 +60,8 @@ private slots:
         }
     }
 
-    void anUntrappedRunTimeErrorIsReportedAndEndsTheEventLoopWithStatus1() {
+    void AnUntrappedRunTimeErrorIsReportedAndEndsTheEventLoopWithStatus1()
+    {
         MessageBoxCatcher catcher;
         bool finished = true;
         QTimer::singleShot(0, [&] { finished = EventBoundary::Run([] { throw RuntimeError(6, "Overflow"); }); });

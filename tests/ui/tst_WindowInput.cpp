@@ -9,7 +9,8 @@
 
 namespace {
 
-QString FocusName() {
+QString FocusName()
+{
     QWidget* focus = QApplication::focusWidget();
     return focus ? focus->objectName() : QStringLiteral("<none>");
 }
@@ -17,8 +18,11 @@ QString FocusName() {
 // Where in the window a move over `target` lands: "surface" is the window's own
 // empty top-left corner; a frame is met at its left edge, clear of its contents;
 // anything else at its centre.
-QPoint PointOf(const QWidget& window, const QString& target) {
-    if (target == u"surface") return QPoint(8, 8);
+QPoint PointOf(const QWidget& window, const QString& target)
+{
+    if (target == u"surface") {
+        return QPoint(8, 8);
+    }
     const QWidget* control = ControlOf(window, qPrintable(target));
     const QPoint local = control->inherits("QGroupBox") ? QPoint(2, control->height() / 2) : control->rect().center();
     return control->mapTo(&window, local);
@@ -30,14 +34,16 @@ class WindowInput : public QObject {
     Q_OBJECT
 
 private slots:
-    void tabKeysCycleFromCloseThroughTheFourFocusableControls_data() {
+    void TabKeysCycleFromCloseThroughTheFourFocusableControls_data()
+    {
         QTest::addColumn<bool>("shift");
         QTest::addColumn<QString>("visited");
         QTest::newRow("Tab goes forward") << false << "cmdClose txtTemperatur txtOutput cmdReadTemp cmdClose";
         QTest::newRow("Shift+Tab goes back") << true << "cmdClose cmdReadTemp txtOutput txtTemperatur cmdClose";
     }
 
-    void tabKeysCycleFromCloseThroughTheFourFocusableControls() {
+    void TabKeysCycleFromCloseThroughTheFourFocusableControls()
+    {
         QFETCH(bool, shift);
         QFETCH(QString, visited);
         auto window = ShowLoadedWindow();
@@ -49,7 +55,8 @@ private slots:
         QCOMPARE(seen.join(u' '), visited);
     }
 
-    void aKeyReadsOrClosesWithoutAnyDriverCallOnClosing_data() {
+    void AKeyReadsOrClosesWithoutAnyDriverCallOnClosing_data()
+    {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("outcome");  // the temperature shown, or "closed"
@@ -67,7 +74,8 @@ private slots:
         row("Escape does nothing", "cmdClose", "Esc", "25");
     }
 
-    void aKeyReadsOrClosesWithoutAnyDriverCallOnClosing() {
+    void AKeyReadsOrClosesWithoutAnyDriverCallOnClosing()
+    {
         QFETCH(QString, focus);
         QFETCH(QKeySequence, keys);
         QFETCH(QString, outcome);
@@ -80,10 +88,13 @@ private slots:
         QTest::keySequence(window->windowHandle(), keys);
         // An access key clicks its button a moment later.
         QTRY_COMPARE(window->isVisible() ? TemperatureShown(*window) : QStringLiteral("closed"), outcome);
-        if (outcome == u"closed") QVERIFY(driver.Calls().empty());
+        if (outcome == u"closed") {
+            QVERIFY(driver.Calls().empty());
+        }
     }
 
-    void typingOrPastingIntoABoxChangesNothing_data() {
+    void TypingOrPastingIntoABoxChangesNothing_data()
+    {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QKeySequence>("keys");
         for (const char* box : {"txtTemperatur", "txtOutput"}) {
@@ -92,7 +103,8 @@ private slots:
         }
     }
 
-    void typingOrPastingIntoABoxChangesNothing() {
+    void TypingOrPastingIntoABoxChangesNothing()
+    {
         QFETCH(QString, box);
         QFETCH(QKeySequence, keys);
         ScriptedDriver driver;
@@ -109,7 +121,8 @@ private slots:
         QCOMPARE(text(), before);
     }
 
-    void theLinkUnderlinesWithAHandOverItselfAndRestsOnlyOverTheSurface_data() {
+    void TheLinkUnderlinesWithAHandOverItselfAndRestsOnlyOverTheSurface_data()
+    {
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<bool>("hover");
         QTest::newRow("at first it rests") << QStringList{} << false;
@@ -124,7 +137,8 @@ private slots:
         }
     }
 
-    void theLinkUnderlinesWithAHandOverItselfAndRestsOnlyOverTheSurface() {
+    void TheLinkUnderlinesWithAHandOverItselfAndRestsOnlyOverTheSurface()
+    {
         QFETCH(QStringList, moves);
         QFETCH(bool, hover);
         auto window = ShowLoadedWindow();
@@ -134,16 +148,21 @@ private slots:
         for (const QString& target : moves) {
             const bool drag = target.startsWith(u"drag ");  // the left button held down on the control
             const QPoint point = PointOf(*window, drag ? target.mid(5) : target);
-            if (drag) QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, point);
+            if (drag) {
+                QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, point);
+            }
             QTest::mouseMove(window->windowHandle(), point + QPoint(drag ? 2 : 0, 0));
-            if (drag) QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, point + QPoint(2, 0));
+            if (drag) {
+                QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, point + QPoint(2, 0));
+            }
         }
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(link->font().underline(), hover);
         QCOMPARE(window->cursor().shape(), hover ? Qt::PointingHandCursor : Qt::ArrowCursor);
     }
 
-    void aClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot_data() {
+    void AClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot_data()
+    {
         QTest::addColumn<QByteArray>("browser");  // what lies at the browser path; empty: nothing
         QTest::addColumn<bool>("doubleClick");
         QTest::addColumn<int>("boxes");
@@ -156,25 +175,33 @@ private slots:
         QTest::newRow("a double click starts it once") << broken << true << 1 << QByteArray();
     }
 
-    void aClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot() {
+    void AClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot()
+    {
         QFETCH(QByteArray, browser);
         QFETCH(bool, doubleClick);
         QFETCH(int, boxes);
         QFETCH(QByteArray, recorded);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("my browser"));  // a blank in the path
-        if (!browser.isEmpty()) QVERIFY(WriteFile(path, browser, true));
+        if (!browser.isEmpty()) {
+            QVERIFY(WriteFile(path, browser, true));
+        }
         MessageBoxCatcher catcher;
         auto window = ShowLoadedWindow();
         window->sBrowserPath = path;
         const QPoint link = PointOf(*window, QStringLiteral("lblUrl"));
-        if (doubleClick) QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, link);
-        else QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, link);
+        if (doubleClick) {
+            QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, link);
+        } else {
+            QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, link);
+        }
         QCOMPARE(catcher.seen.size(), boxes);
         for (const QString& box : catcher.seen) {
             QVERIFY2(box.startsWith(u"PallixExample|") && box.contains(path), qPrintable(box));
         }
-        if (!recorded.isEmpty()) QTRY_COMPARE(Contents(path + QStringLiteral(".out")), recorded);
+        if (!recorded.isEmpty()) {
+            QTRY_COMPARE(Contents(path + QStringLiteral(".out")), recorded);
+        }
         QVERIFY(window->isVisible());
     }
 };

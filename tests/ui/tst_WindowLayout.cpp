@@ -11,9 +11,9 @@ constexpr int kTwips = 15;  // twips per pixel
 
 struct Designed {
     const char* name;
-    const char* kind;       // "Line" for a diagram line
-    const char* container;  // "" for the window itself
-    const char* caption;    // a picture shows as "<width>x<height> picture"
+    const char* kind;              // "Line" for a diagram line
+    const char* container;         // "" for the window itself
+    const char* caption;           // a picture shows as "<width>x<height> picture"
     int left, top, width, height;  // a line's X1, Y1, X2, Y2
     int tabIndex;                  // -1: none
 };
@@ -58,36 +58,46 @@ constexpr Designed kDesign[] = {
 };
 
 // A picture shows as its size; any other control as its title or text.
-QString Caption(const QWidget* control) {
+QString Caption(const QWidget* control)
+{
     if (auto* label = qobject_cast<const QLabel*>(control); label && !label->pixmap().isNull()) {
         return QStringLiteral("%1x%2 picture").arg(label->pixmap().width()).arg(label->pixmap().height());
     }
     for (const char* property : {"title", "text", "plainText", "windowTitle"}) {
-        if (const QVariant caption = control->property(property); caption.isValid()) return caption.toString();
+        if (const QVariant caption = control->property(property); caption.isValid()) {
+            return caption.toString();
+        }
     }
     return {};
 }
 
 // Left, top, width and height in twips; for a line its end points X1, Y1, X2, Y2.
-QList<int> TwipsOf(const QWidget* control) {
+QList<int> TwipsOf(const QWidget* control)
+{
     const QRect place = control->isWindow() ? control->rect() : control->geometry();
     QList<int> pixels{place.x(), place.y(), place.width(), place.height()};
     if (auto* line = dynamic_cast<const LineControl*>(control)) {
         pixels = {line->line().x1(), line->line().y1(), line->line().x2(), line->line().y2()};
     }
-    for (int& value : pixels) value *= kTwips;
+    for (int& value : pixels) {
+        value *= kTwips;
+    }
     return pixels;
 }
 
 // The window itself or its control of that name.
-const QWidget* Named(const QWidget& window, const char* name) {
+const QWidget* Named(const QWidget& window, const char* name)
+{
     return window.objectName() == QLatin1String(name) ? &window : ControlOf(window, name);
 }
 
-QString NamedFromTop(const QWidget* container) {
+QString NamedFromTop(const QWidget* container)
+{
     QStringList names;
     for (const QObject* child : container->children()) {
-        if (child->isWidgetType() && !child->objectName().isEmpty()) names.prepend(child->objectName());
+        if (child->isWidgetType() && !child->objectName().isEmpty()) {
+            names.prepend(child->objectName());
+        }
     }
     return names.join(u' ');
 }
@@ -98,12 +108,16 @@ class WindowLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyControlStandsWhereDesigned_data() {
+    void EveryControlStandsWhereDesigned_data()
+    {
         QTest::addColumn<int>("row");
-        for (int row = 0; row < int(std::size(kDesign)); ++row) QTest::newRow(kDesign[row].name) << row;
+        for (int row = 0; row < int(std::size(kDesign)); ++row) {
+            QTest::newRow(kDesign[row].name) << row;
+        }
     }
 
-    void everyControlStandsWhereDesigned() {
+    void EveryControlStandsWhereDesigned()
+    {
         QFETCH(int, row);
         const Designed& designed = kDesign[row];
         frmPallixExample window;
@@ -118,31 +132,38 @@ private slots:
         QCOMPARE(tabIndex.isValid() ? tabIndex.toInt() : -1, designed.tabIndex);
     }
 
-    void eachContainerHoldsExactlyItsTableRowsWithEarlierOnesOnTop() {
+    void EachContainerHoldsExactlyItsTableRowsWithEarlierOnesOnTop()
+    {
         frmPallixExample window;
         QMap<QString, QStringList> designed;
         for (const Designed& control : kDesign) {
-            if (*control.container) designed[QString::fromLatin1(control.container)] << control.name;
+            if (*control.container) {
+                designed[QString::fromLatin1(control.container)] << control.name;
+            }
         }
         for (auto it = designed.cbegin(); it != designed.cend(); ++it) {
             QCOMPARE(NamedFromTop(Named(window, qPrintable(it.key()))), it.value().join(u' '));
         }
     }
 
-    void theTextIsTheToolkitsDefaultFaceAtEightPointsAndFitsEveryLabel() {
+    void TheTextIsTheToolkitsDefaultFaceAtEightPointsAndFitsEveryLabel()
+    {
         frmPallixExample window;
         QCOMPARE(window.font().pointSize(), 8);
         QCOMPARE(window.font().family(), QApplication::font().family());
         for (const QWidget* control : window.findChildren<QWidget*>()) {
             QVERIFY2(control->font() == window.font(), qPrintable(control->objectName()));
             auto* label = qobject_cast<const QLabel*>(control);
-            if (!label) continue;
+            if (!label) {
+                continue;
+            }
             const int advance = label->fontMetrics().horizontalAdvance(label->text());
             QVERIFY2(advance <= label->width(), qPrintable(label->objectName()));
         }
     }
 
-    void loadingCaptionsTheWindowWithTheProgramsName() {
+    void LoadingCaptionsTheWindowWithTheProgramsName()
+    {
         QCOMPARE(ShowLoadedWindow()->windowTitle(), QStringLiteral("PallixExample"));
     }
 };

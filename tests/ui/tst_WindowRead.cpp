@@ -20,26 +20,38 @@ class WindowRead : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::ReplaceSleep([](std::chrono::milliseconds) {}); }  // the simulator's wait
+    void initTestCase()
+    {
+        platform::ReplaceSleep([](std::chrono::milliseconds) {});
+    }  // the simulator's wait
 
-    void aPressShowsWhatTheDriverAnswersAndOnlyAFailureMakesTheNextPressOpenTheAdapterAgain_data() {
+    void APressShowsWhatTheDriverAnswersAndOnlyAFailureMakesTheNextPressOpenTheAdapterAgain_data()
+    {
         QTest::addColumn<Script>("script");
         QTest::addColumn<QString>("temperature");
         QTest::addColumn<QString>("log");
         QTest::addColumn<bool>("opensAgain");
         QTest::newRow("a good frame shows the port once")
-            << Script([](ScriptedDriver& driver) { driver.Frame(400); }) << "25" << "Port: 1\n" << false;
+            << Script([](ScriptedDriver& driver) { driver.Frame(400); }) << "25"
+            << "Port: 1\n"
+            << false;
         QTest::newRow("a rejected frame shows Error")
-            << Script([](ScriptedDriver& driver) { driver.Frame(400, 0b0111); }) << "Error" << "Port: 1\n" << false;
+            << Script([](ScriptedDriver& driver) { driver.Frame(400, 0b0111); }) << "Error"
+            << "Port: 1\n"
+            << false;
         QTest::newRow("a failed open keeps No value")
             << Script([](ScriptedDriver& driver) { driver.InitiateResult(0).ErrorText("No adapter", 10); })
-            << "No value" << "Error: InitiateDriver: No adapter\n" << true;
+            << "No value"
+            << "Error: InitiateDriver: No adapter\n"
+            << true;
         QTest::newRow("a refused port keeps No value")
-            << Script([](ScriptedDriver& driver) { driver.SetPortResult(0); })
-            << "No value" << "Can not set Port1\nPort: 1\n" << true;
+            << Script([](ScriptedDriver& driver) { driver.SetPortResult(0); }) << "No value"
+            << "Can not set Port1\nPort: 1\n"
+            << true;
     }
 
-    void aPressShowsWhatTheDriverAnswersAndOnlyAFailureMakesTheNextPressOpenTheAdapterAgain() {
+    void APressShowsWhatTheDriverAnswersAndOnlyAFailureMakesTheNextPressOpenTheAdapterAgain()
+    {
         QFETCH(Script, script);
         QFETCH(QString, temperature);
         QFETCH(QString, log);
@@ -59,14 +71,16 @@ private slots:
         QCOMPARE(StatusLog(*window), opensAgain ? QStringLiteral("Port: 1\n") : QString());
     }
 
-    void theSimulatedSensorShowsThroughTheDriverLibrary_data() {
+    void TheSimulatedSensorShowsThroughTheDriverLibrary_data()
+    {
         QTest::addColumn<Pallix400Sim::Fault>("fault");
         QTest::addColumn<QString>("temperature");
         QTest::newRow("a working sensor") << Pallix400Sim::Fault::None << "23.5";
         QTest::newRow("no sensor on the line") << Pallix400Sim::Fault::NoSensor << "Error";
     }
 
-    void theSimulatedSensorShowsThroughTheDriverLibrary() {
+    void TheSimulatedSensorShowsThroughTheDriverLibrary()
+    {
         QFETCH(Pallix400Sim::Fault, fault);
         QFETCH(QString, temperature);
         Pallix400Sim::Control{}.Reset().Temperature(23.5).Fault(fault);
@@ -76,7 +90,8 @@ private slots:
         QCOMPARE(StatusLog(*window), QStringLiteral("Port: 1\n"));
     }
 
-    void aMissingDriverLibraryShowsItsErrorLineAndTheWindowGoesOn() {
+    void AMissingDriverLibraryShowsItsErrorLineAndTheWindowGoesOn()
+    {
         Pallix400Sim::Control{}.Reset().Temperature(21.5);
         Pallix400::ResetLoader("/nonexistent/libPallix400.so");
         auto window = ShowLoadedWindow();
@@ -92,7 +107,8 @@ private slots:
     }
 
     // ui_WindowReadDecimalComma runs this again under LC_ALL=de_DE.UTF-8.
-    void theTemperatureIsWrittenWithTheUsersDecimalSeparator_data() {
+    void TheTemperatureIsWrittenWithTheUsersDecimalSeparator_data()
+    {
         QTest::addColumn<int>("raw");
         QTest::addColumn<QString>("shown");  // '.' stands for the user's separator
         QTest::newRow("a sixteenth above 25") << 401 << "25.0625";
@@ -100,11 +116,14 @@ private slots:
         QTest::newRow("whole degrees have no separator") << 400 << "25";
     }
 
-    void theTemperatureIsWrittenWithTheUsersDecimalSeparator() {
+    void TheTemperatureIsWrittenWithTheUsersDecimalSeparator()
+    {
         QFETCH(int, raw);
         QFETCH(QString, shown);
         const QString separator = QLocale::system().decimalPoint();
-        if (qEnvironmentVariable("LC_ALL").startsWith(u"de_DE")) QCOMPARE(separator, QStringLiteral(","));
+        if (qEnvironmentVariable("LC_ALL").startsWith(u"de_DE")) {
+            QCOMPARE(separator, QStringLiteral(","));
+        }
         ScriptedDriver driver;
         driver.Frame(raw);
         auto window = ShowLoadedWindow();

@@ -31,150 +31,167 @@ enum class Action { Painted, Read, Screenshot };
 
 constexpr int kProbeFailed = 3;
 
-void fail(const QString &message)
+void Fail(const QString& message)
 {
     std::fprintf(stderr, "qtprobe: %s\n", qPrintable(message));
     QCoreApplication::exit(kProbeFailed);
 }
 
-int matchDriver(dl_phdr_info *info, size_t, void *data)
+int MatchDriver(dl_phdr_info* info, size_t, void* data)
 {
-    const char *name = info->dlpi_name;
-    const char *slash = std::strrchr(name, '/');
-    if (std::strcmp(slash ? slash + 1 : name, "libPallix400.so") != 0)
+    const char* name = info->dlpi_name;
+    const char* slash = std::strrchr(name, '/');
+    if (std::strcmp(slash ? slash + 1 : name, "libPallix400.so") != 0) {
         return 0;
-    *static_cast<std::string *>(data) = name;
+    }
+    *static_cast<std::string*>(data) = name;
     return 1;
 }
 
 // Where the loaded driver library lives, or "(not loaded)".
-QString loadedDriverPath()
+QString LoadedDriverPath()
 {
     std::string name;
-    dl_iterate_phdr(matchDriver, &name);
-    if (name.empty())
+    dl_iterate_phdr(MatchDriver, &name);
+    if (name.empty()) {
         return QStringLiteral("(not loaded)");
+    }
     char resolved[PATH_MAX];
-    if (realpath(name.c_str(), resolved) == nullptr)
+    if (realpath(name.c_str(), resolved) == nullptr) {
         return QString::fromLocal8Bit(name.c_str());
+    }
     return QString::fromLocal8Bit(resolved);
 }
 
 class Probe : public QObject {
 public:
-    Probe(Action action, QString outPath) : action_(action), outPath_(std::move(outPath)) {}
+    Probe(Action action, QString outPath)
+        : action_(action)
+        , outPath_(std::move(outPath))
+    {
+    }
 
 protected:
     // A top-level widget's Paint event comes at the start of the backing
     // store's repaint; the zero-timer runs once that repaint, children and
     // the flush to the window included, has returned to the event loop.
-    bool eventFilter(QObject *object, QEvent *event) override
+    bool eventFilter(QObject* object, QEvent* event) override
     {
         if (window_ == nullptr && event->type() == QEvent::Paint && object->isWidgetType()) {
-            auto *widget = static_cast<QWidget *>(object);
-            if (widget->isWindow() && widget->isVisible() && wanted(widget)) {
+            auto* widget = static_cast<QWidget*>(object);
+            if (widget->isWindow() && widget->isVisible() && Wanted(widget)) {
                 window_ = widget;
-                QTimer::singleShot(0, this, [this] { run(); });
+                QTimer::singleShot(0, this, [this] { Run(); });
             }
         }
         return false;
     }
 
 private:
-    bool wanted(const QWidget *widget) const
+    bool Wanted(const QWidget* widget) const
     {
         return action_ != Action::Read || widget->objectName() == QLatin1String("frmPallixExample");
     }
 
-    void run()
+    void Run()
     {
         qApp->removeEventFilter(this);
         switch (action_) {
-        case Action::Painted: return writePaintedTime();
-        case Action::Read: return readTemperature();
-        case Action::Screenshot: return screenshot();
+        case Action::Painted:
+            return WritePaintedTime();
+        case Action::Read:
+            return ReadTemperature();
+        case Action::Screenshot:
+            return Screenshot();
         }
     }
 
-    void finish(const QByteArray &result)
+    void Finish(const QByteArray& result)
     {
         QFile out(outPath_);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(result) != result.size())
-            return fail(QStringLiteral("cannot write %1: %2").arg(outPath_, out.errorString()));
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(result) != result.size()) {
+            return Fail(QStringLiteral("cannot write %1: %2").arg(outPath_, out.errorString()));
+        }
         out.close();
         QCoreApplication::exit(0);
     }
 
-    template <typename T> T *child(const char *name)
+    template <typename T>
+    T* Child(const char* name)
     {
-        return window_->findChild<T *>(QLatin1String(name));
+        return window_->findChild<T*>(QLatin1String(name));
     }
 
-    void writePaintedTime()
+    void WritePaintedTime()
     {
-        timespec now {};
+        timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         const long long ns = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-        finish(QByteArray::number(ns) + '\n');
+        Finish(QByteArray::number(ns) + '\n');
     }
 
-    void readTemperature()
+    void ReadTemperature()
     {
-        auto *button = child<QAbstractButton>("cmdReadTemp");
-        auto *temperature = child<QLineEdit>("txtTemperatur");
-        auto *status = child<QPlainTextEdit>("txtOutput");
-        if (!button || !temperature || !status)
-            return fail(QStringLiteral("frmPallixExample lacks cmdReadTemp, txtTemperatur or txtOutput"));
+        auto* button = Child<QAbstractButton>("cmdReadTemp");
+        auto* temperature = Child<QLineEdit>("txtTemperatur");
+        auto* status = Child<QPlainTextEdit>("txtOutput");
+        if (!button || !temperature || !status) {
+            return Fail(QStringLiteral("frmPallixExample lacks cmdReadTemp, txtTemperatur or txtOutput"));
+        }
         button->click();
         QString text = temperature->text() + QLatin1Char('\n') + status->toPlainText();
-        if (!text.endsWith(QLatin1Char('\n')))
+        if (!text.endsWith(QLatin1Char('\n'))) {
             text += QLatin1Char('\n');
-        text += QStringLiteral("driver=") + loadedDriverPath() + QLatin1Char('\n');
-        finish(text.toUtf8());
+        }
+        text += QStringLiteral("driver=") + LoadedDriverPath() + QLatin1Char('\n');
+        Finish(text.toUtf8());
     }
 
-    void screenshot()
+    void Screenshot()
     {
         if (qgetenv("QTPROBE_CLICK") == "1") {
-            auto *button = child<QAbstractButton>("cmdReadTemp");
-            if (!button)
-                return fail(QStringLiteral("QTPROBE_CLICK=1 but the window has no button cmdReadTemp"));
+            auto* button = Child<QAbstractButton>("cmdReadTemp");
+            if (!button) {
+                return Fail(QStringLiteral("QTPROBE_CLICK=1 but the window has no button cmdReadTemp"));
+            }
             button->click();
         }
         // Let the repaints that the click caused reach the screen first.
         QTimer::singleShot(200, this, [this] {
             QCoreApplication::processEvents();
-            QScreen *screen = window_->screen();
+            QScreen* screen = window_->screen();
             const QPixmap shot = screen ? screen->grabWindow(window_->winId()) : QPixmap();
-            if (shot.isNull())
-                return fail(QStringLiteral("could not grab the window from the screen"));
-            if (!shot.save(outPath_, "PNG"))
-                return fail(QStringLiteral("cannot write PNG %1").arg(outPath_));
+            if (shot.isNull()) {
+                return Fail(QStringLiteral("could not grab the window from the screen"));
+            }
+            if (!shot.save(outPath_, "PNG")) {
+                return Fail(QStringLiteral("cannot write PNG %1").arg(outPath_));
+            }
             QCoreApplication::exit(0);
         });
     }
 
     Action action_;
     QString outPath_;
-    QWidget *window_ = nullptr;
+    QWidget* window_ = nullptr;
 };
 
-void startProbe()
+void StartProbe()
 {
-    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (app == nullptr) {
         std::fprintf(stderr, "qtprobe: this program has no QApplication; nothing to do\n");
         return;
     }
     const QString name = QString::fromLocal8Bit(qgetenv("QTPROBE_ACTION"));
     Action action;
-    if (name == QLatin1String("painted"))
+    if (name == QLatin1String("painted")) {
         action = Action::Painted;
-    else if (name == QLatin1String("read"))
+    } else if (name == QLatin1String("read")) {
         action = Action::Read;
-    else if (name == QLatin1String("screenshot"))
+    } else if (name == QLatin1String("screenshot")) {
         action = Action::Screenshot;
-    else {
+    } else {
         std::fprintf(stderr,
                      "qtprobe: unknown QTPROBE_ACTION \"%s\" (use painted, read or screenshot); "
                      "leaving the program alone\n",
@@ -186,14 +203,14 @@ void startProbe()
         std::fprintf(stderr, "qtprobe: QTPROBE_OUT names no file; leaving the program alone\n");
         return;
     }
-    auto *probe = new Probe(action, outPath);
+    auto* probe = new Probe(action, outPath);
     probe->setParent(app);
     app->installEventFilter(probe);
 }
 
-__attribute__((constructor)) void registerProbe()
+__attribute__((constructor)) void RegisterProbe()
 {
-    qAddPreRoutine(startProbe);
+    qAddPreRoutine(StartProbe);
 }
 
-} // namespace
+}  // namespace

@@ -19,17 +19,16 @@ const QRect headerHousing(14, 17, 16, 31);
 const QRect connectorHousing(31, 56, 17, 41);
 
 // Top to bottom across one pin: lit from above, as in the photo.
-const std::array<QColor, headerPinHeight> tinShades{
-    QColor(128, 128, 134), QColor(196, 196, 202), QColor(232, 232, 236),
-    QColor(176, 176, 182), QColor(112, 112, 118)};
-const std::array<QColor, connectorPinHeight> goldShades{
-    QColor(176, 140, 60), QColor(236, 204, 120), QColor(150, 116, 46)};
+const std::array<QColor, headerPinHeight> tinShades{QColor(128, 128, 134), QColor(196, 196, 202), QColor(232, 232, 236),
+                                                    QColor(176, 176, 182), QColor(112, 112, 118)};
+const std::array<QColor, connectorPinHeight> goldShades{QColor(176, 140, 60), QColor(236, 204, 120),
+                                                        QColor(150, 116, 46)};
 
 const QColor silkscreen(232, 236, 226);
 const QColor tin(196, 196, 200);
 const QColor drilledHole(24, 24, 26);
 
-void drawDesk(QPainter &painter)
+void drawDesk(QPainter& painter)
 {
     QLinearGradient shade(0, 0, 0, height);
     shade.setColorAt(0, QColor(80, 82, 88));
@@ -37,7 +36,7 @@ void drawDesk(QPainter &painter)
     painter.fillRect(0, 0, width, height, shade);
 }
 
-void drawBoard(QPainter &painter)
+void drawBoard(QPainter& painter)
 {
     QPainterPath outline;
     outline.addRoundedRect(QRectF(boardLeft + 0.5, boardTop + 0.5, width, height), 4, 4);
@@ -50,8 +49,7 @@ void drawBoard(QPainter &painter)
     painter.drawPath(outline);
 
     // Copper traces show through the solder mask as lighter strokes.
-    painter.setPen(QPen(QColor(255, 255, 255, 30), 2, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(QPen(QColor(255, 255, 255, 30), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(QPolygon({{34, 26}, {39, 31}, {64, 31}, {74, 41}, {74, 121}}));
     painter.drawPolyline(QPolygon({{34, 38}, {58, 38}, {66, 46}, {66, 121}}));
@@ -60,13 +58,12 @@ void drawBoard(QPainter &painter)
         const int y = connectorPinCentresY[static_cast<std::size_t>(i)];
         const int bendX = 58 + 4 * i;
         const int downX = 82 - 4 * i;
-        painter.drawPolyline(QPolygon({{52, y}, {bendX, y}, {downX, y + 10 - 2 * i},
-                                       {downX, height - 1}}));
+        painter.drawPolyline(QPolygon({{52, y}, {bendX, y}, {downX, y + 10 - 2 * i}, {downX, height - 1}}));
     }
     painter.drawPolyline(QPolygon({{boardLeft + 4, 121}, {boardLeft + 4, 106}, {26, 100}}));
 }
 
-void drawSolderJoint(QPainter &painter, QPointF centre, qreal radius)
+void drawSolderJoint(QPainter& painter, QPointF centre, qreal radius)
 {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
@@ -76,7 +73,7 @@ void drawSolderJoint(QPainter &painter, QPointF centre, qreal radius)
     painter.drawEllipse(centre - QPointF(0.4, 0.4), radius - 0.8, radius - 0.8);
 }
 
-void drawSmallParts(QPainter &painter)
+void drawSmallParts(QPainter& painter)
 {
     // Two resistors and a few vias, unlabelled.
     for (const QRect body : {QRect(22, 104, 9, 4), QRect(22, 112, 9, 4)}) {
@@ -90,7 +87,7 @@ void drawSmallParts(QPainter &painter)
     }
 }
 
-void drawLegend(QImage &photo)
+void drawLegend(QImage& photo)
 {
     const QString inputs = QStringLiteral("I1 I2 SCL GND");
     const QString outputs = QStringLiteral("O1 O2 SDA GND");
@@ -100,7 +97,7 @@ void drawLegend(QImage &photo)
     SilkscreenFont::drawText(photo, {left, 23}, QStringLiteral("O1=trigger"), silkscreen);
 }
 
-void drawMountingHole(QPainter &painter)
+void drawMountingHole(QPainter& painter)
 {
     const QPointF centre(90, 14);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -112,7 +109,7 @@ void drawMountingHole(QPainter &painter)
     painter.drawEllipse(centre + QPointF(0.3, 0.3), 3.8, 3.8);
 }
 
-void drawPin(QPainter &painter, int left, int right, int top, const QColor *shades, int count)
+void drawPin(QPainter& painter, int left, int right, int top, const QColor* shades, int count)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int row = 0; row < count; ++row) {
@@ -124,12 +121,11 @@ void drawPin(QPainter &painter, int left, int right, int top, const QColor *shad
     painter.drawLine(left + 1, top + count, right, top + count);
 }
 
-void drawHeader(QPainter &painter)
+void drawHeader(QPainter& painter)
 {
     const int lowerPinTop = headerLowerPinBottom - headerPinHeight + 1;
     for (const int top : {headerUpperPinTop, lowerPinTop}) {
-        drawPin(painter, headerPinTipX, headerHousing.left() - 1, top, tinShades.data(),
-                headerPinHeight);
+        drawPin(painter, headerPinTipX, headerHousing.left() - 1, top, tinShades.data(), headerPinHeight);
         drawSolderJoint(painter, QPointF(headerHousing.right() + 4, top + 2.5), 2.6);
     }
 
@@ -138,23 +134,19 @@ void drawHeader(QPainter &painter)
     shade.setColorAt(0, QColor(58, 58, 62));
     shade.setColorAt(1, QColor(20, 20, 22));
     painter.fillRect(headerHousing, shade);
-    painter.fillRect(headerHousing.left(), headerHousing.top(), headerHousing.width(), 1,
-                     QColor(92, 92, 96));
-    painter.fillRect(headerHousing.left(), headerHousing.top(), 1, headerHousing.height(),
-                     QColor(72, 72, 76));
-    painter.fillRect(headerHousing.left() + 1, 32, headerHousing.width() - 1, 1,
-                     QColor(10, 10, 12));
-    painter.fillRect(headerHousing.right() + 1, headerHousing.top() + 2, 1,
-                     headerHousing.height() - 1, QColor(0, 0, 0, 80));
+    painter.fillRect(headerHousing.left(), headerHousing.top(), headerHousing.width(), 1, QColor(92, 92, 96));
+    painter.fillRect(headerHousing.left(), headerHousing.top(), 1, headerHousing.height(), QColor(72, 72, 76));
+    painter.fillRect(headerHousing.left() + 1, 32, headerHousing.width() - 1, 1, QColor(10, 10, 12));
+    painter.fillRect(headerHousing.right() + 1, headerHousing.top() + 2, 1, headerHousing.height() - 1,
+                     QColor(0, 0, 0, 80));
 }
 
-void drawConnector(QPainter &painter)
+void drawConnector(QPainter& painter)
 {
     const int pinRight = connectorHousing.left() - 1;
     for (const int centre : connectorPinCentresY) {
         const int top = centre - connectorPinHeight / 2;
-        drawPin(painter, connectorPinLeftX, pinRight, top, goldShades.data(),
-                connectorPinHeight);
+        drawPin(painter, connectorPinLeftX, pinRight, top, goldShades.data(), connectorPinHeight);
         drawSolderJoint(painter, QPointF(connectorHousing.right() + 4.5, centre + 0.5), 2.2);
     }
 
@@ -166,21 +158,22 @@ void drawConnector(QPainter &painter)
     painter.setBrush(shade);
     painter.drawRect(connectorHousing.adjusted(0, 0, -1, -1));
     // The latch ridge along the housing and the openings the pins enter.
-    painter.fillRect(connectorHousing.left() + 4, connectorHousing.top() + 3, 2,
-                     connectorHousing.height() - 6, QColor(176, 170, 150));
-    for (const int centre : connectorPinCentresY)
+    painter.fillRect(connectorHousing.left() + 4, connectorHousing.top() + 3, 2, connectorHousing.height() - 6,
+                     QColor(176, 170, 150));
+    for (const int centre : connectorPinCentresY) {
         painter.fillRect(connectorHousing.left() + 1, centre - 2, 2, 5, QColor(96, 90, 78));
-    painter.fillRect(connectorHousing.right() + 1, connectorHousing.top() + 2, 1,
-                     connectorHousing.height() - 1, QColor(0, 0, 0, 80));
+    }
+    painter.fillRect(connectorHousing.right() + 1, connectorHousing.top() + 2, 1, connectorHousing.height() - 1,
+                     QColor(0, 0, 0, 80));
 }
 
 // A faint, repeatable grain, so that flat areas look photographed.
-void addGrain(QImage &photo)
+void addGrain(QImage& photo)
 {
     for (int y = 0; y < photo.height(); ++y) {
         for (int x = 0; x < photo.width(); ++x) {
-            std::uint32_t hash = static_cast<std::uint32_t>(x) * 374761393u
-                                 + static_cast<std::uint32_t>(y) * 668265263u;
+            std::uint32_t hash =
+                static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u;
             hash = (hash ^ (hash >> 13)) * 1274126177u;
             const int grain = static_cast<int>((hash ^ (hash >> 16)) % 7u) - 3;
             const QColor colour = photo.pixelColor(x, y);
@@ -192,18 +185,17 @@ void addGrain(QImage &photo)
     }
 }
 
-bool isPinColour(const QColor &colour)
+bool isPinColour(const QColor& colour)
 {
-    const auto near = [&colour](const QColor &shade) {
-        return std::abs(colour.red() - shade.red()) <= 8
-               && std::abs(colour.green() - shade.green()) <= 8
-               && std::abs(colour.blue() - shade.blue()) <= 8;
+    const auto near = [&colour](const QColor& shade) {
+        return std::abs(colour.red() - shade.red()) <= 8 && std::abs(colour.green() - shade.green()) <= 8 &&
+               std::abs(colour.blue() - shade.blue()) <= 8;
     };
-    return std::any_of(tinShades.begin(), tinShades.end(), near)
-           || std::any_of(goldShades.begin(), goldShades.end(), near);
+    return std::any_of(tinShades.begin(), tinShades.end(), near) ||
+           std::any_of(goldShades.begin(), goldShades.end(), near);
 }
 
-} // namespace
+}  // namespace
 
 QImage draw()
 {
@@ -225,7 +217,7 @@ QImage draw()
     return photo.convertToFormat(QImage::Format_RGB888);
 }
 
-QStringList misfits(const QImage &photo)
+QStringList misfits(const QImage& photo)
 {
     if (photo.size() != QSize(width, height)) {
         return {QStringLiteral("the photo is %1 x %2 pixels, not %3 x %4")
@@ -234,11 +226,10 @@ QStringList misfits(const QImage &photo)
                     .arg(width)
                     .arg(height)};
     }
-    struct Probe
-    {
+    struct Probe {
         QPoint pixel;
         bool onPin;
-        const char *what;
+        const char* what;
     };
     const QPoint up(0, -1);
     const QPoint down(0, 1);
@@ -257,7 +248,7 @@ QStringList misfits(const QImage &photo)
         Probe{vccLineEnd + right, true, "the left end of the connector's 3rd pin"},
     };
     QStringList problems;
-    for (const Probe &probe : probes) {
+    for (const Probe& probe : probes) {
         if (isPinColour(photo.pixelColor(probe.pixel)) != probe.onPin) {
             problems << QStringLiteral("pixel (%1,%2), %3, should %4be a pin")
                             .arg(probe.pixel.x())
@@ -269,4 +260,4 @@ QStringList misfits(const QImage &photo)
     return problems;
 }
 
-} // namespace AdapterPhoto
+}  // namespace AdapterPhoto

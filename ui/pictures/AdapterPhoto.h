@@ -36,6 +36,6 @@ QImage draw();
 
 // What is wrong with the photo for the diagram: its size, or each line end
 // that misses its pin. Empty when the photo fits.
-QStringList misfits(const QImage &photo);
+QStringList misfits(const QImage& photo);
 
-} // namespace AdapterPhoto
+}  // namespace AdapterPhoto

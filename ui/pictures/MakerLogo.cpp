@@ -18,7 +18,7 @@ QFont logoFont(int pixelSize, QFont::Weight weight)
     return font;
 }
 
-} // namespace
+}  // namespace
 
 QImage draw()
 {
@@ -32,16 +32,14 @@ QImage draw()
         QFont name = logoFont(21, QFont::Black);
         name.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
         painter.setFont(name);
-        painter.drawText(QRect(0, 0, width, 22), Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("MIRAL"));
+        painter.drawText(QRect(0, 0, width, 22), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("MIRAL"));
 
         painter.fillRect(6, 22, width - 12, 2, Qt::black);
 
         painter.setFont(logoFont(9, QFont::Normal));
-        painter.drawText(QRect(0, 24, width, height - 24), Qt::AlignCenter,
-                         QStringLiteral("Elektronik GmbH"));
+        painter.drawText(QRect(0, 24, width, height - 24), Qt::AlignCenter, QStringLiteral("Elektronik GmbH"));
     }
     return Palette16::toIndexed(logo, Palette16::colours());
 }
 
-} // namespace MakerLogo
+}  // namespace MakerLogo

@@ -12,4 +12,4 @@ constexpr int height = 33;
 // Needs a QGuiApplication for its fonts.
 QImage draw();
 
-} // namespace MakerLogo
+}  // namespace MakerLogo

@@ -19,11 +19,10 @@ QList<QRgb> coloursWithTransparency()
     return table;
 }
 
-QImage toIndexed(const QImage &picture, const QList<QRgb> &table)
+QImage toIndexed(const QImage& picture, const QList<QRgb>& table)
 {
     return picture.convertToFormat(QImage::Format_Indexed8, table,
-                                   Qt::ThresholdDither | Qt::ThresholdAlphaDither
-                                       | Qt::AvoidDither);
+                                   Qt::ThresholdDither | Qt::ThresholdAlphaDither | Qt::AvoidDither);
 }
 
-} // namespace Palette16
+}  // namespace Palette16

@@ -8,8 +8,22 @@
 namespace Palette16 {
 
 enum Index : int {
-    Black, Maroon, Green, Olive, Navy, Purple, Teal, Silver,
-    Grey, Red, Lime, Yellow, Blue, Fuchsia, Aqua, White
+    Black,
+    Maroon,
+    Green,
+    Olive,
+    Navy,
+    Purple,
+    Teal,
+    Silver,
+    Grey,
+    Red,
+    Lime,
+    Yellow,
+    Blue,
+    Fuchsia,
+    Aqua,
+    White
 };
 
 QList<QRgb> colours();
@@ -19,6 +33,6 @@ QList<QRgb> coloursWithTransparency();
 
 // Converts a picture drawn in 32-bit colour to 8-bit indexed colour with the
 // given 16-entry table; every pixel takes the nearest entry, without dithering.
-QImage toIndexed(const QImage &picture, const QList<QRgb> &table);
+QImage toIndexed(const QImage& picture, const QList<QRgb>& table);
 
-} // namespace Palette16
+}  // namespace Palette16

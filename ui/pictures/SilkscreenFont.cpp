@@ -8,10 +8,9 @@ namespace {
 
 constexpr int rowCount = capHeight + 1;
 
-struct Glyph
-{
+struct Glyph {
     char16_t character;
-    std::array<const char *, rowCount> rows; // '#' is a set pixel
+    std::array<const char*, rowCount> rows;  // '#' is a set pixel
 };
 
 // clang-format off
@@ -37,66 +36,70 @@ constexpr std::array glyphs{
 };
 // clang-format on
 
-constexpr bool rowsAreEvenlyWide(const Glyph &glyph)
+constexpr bool rowsAreEvenlyWide(const Glyph& glyph)
 {
     const std::size_t width = std::char_traits<char>::length(glyph.rows[0]);
-    for (const char *row : glyph.rows) {
-        if (std::char_traits<char>::length(row) != width)
+    for (const char* row : glyph.rows) {
+        if (std::char_traits<char>::length(row) != width) {
             return false;
+        }
     }
     return true;
 }
 
 constexpr bool allRowsAreEvenlyWide()
 {
-    for (const Glyph &glyph : glyphs) {
-        if (!rowsAreEvenlyWide(glyph))
+    for (const Glyph& glyph : glyphs) {
+        if (!rowsAreEvenlyWide(glyph)) {
             return false;
+        }
     }
     return true;
 }
 static_assert(allRowsAreEvenlyWide(), "every row of a glyph must be equally wide");
 
-const Glyph &glyphFor(QChar character)
+const Glyph& glyphFor(QChar character)
 {
-    for (const Glyph &glyph : glyphs) {
-        if (glyph.character == character.unicode())
+    for (const Glyph& glyph : glyphs) {
+        if (glyph.character == character.unicode()) {
             return glyph;
+        }
     }
     return glyphs.front();
 }
 
-int glyphWidth(const Glyph &glyph)
+int glyphWidth(const Glyph& glyph)
 {
     return static_cast<int>(std::char_traits<char>::length(glyph.rows[0]));
 }
 
-} // namespace
+}  // namespace
 
 int textWidth(QStringView text)
 {
     int width = 0;
-    for (QChar character : text)
+    for (QChar character : text) {
         width += glyphWidth(glyphFor(character)) + 1;
+    }
     return width > 0 ? width - 1 : 0;
 }
 
-void drawText(QImage &image, QPoint topLeft, QStringView text, const QColor &colour)
+void drawText(QImage& image, QPoint topLeft, QStringView text, const QColor& colour)
 {
     int left = topLeft.x();
     for (QChar character : text) {
-        const Glyph &glyph = glyphFor(character);
+        const Glyph& glyph = glyphFor(character);
         const int width = glyphWidth(glyph);
         for (int row = 0; row < rowCount; ++row) {
             for (int column = 0; column < width; ++column) {
                 const QPoint pixel(left + column, topLeft.y() + row);
-                if (glyph.rows[static_cast<std::size_t>(row)][column] == '#'
-                    && image.rect().contains(pixel))
+                if (glyph.rows[static_cast<std::size_t>(row)][column] == '#' && image.rect().contains(pixel)) {
                     image.setPixelColor(pixel, colour);
+                }
             }
         }
         left += width + 1;
     }
 }
 
-} // namespace SilkscreenFont
+}  // namespace SilkscreenFont

@@ -17,6 +17,6 @@ int textWidth(QStringView text);
 
 // Sets the text's pixels with its top-left corner at topLeft; pixels outside
 // the image are skipped. Characters the font lacks are drawn as blanks.
-void drawText(QImage &image, QPoint topLeft, QStringView text, const QColor &colour);
+void drawText(QImage& image, QPoint topLeft, QStringView text, const QColor& colour);
 
-} // namespace SilkscreenFont
+}  // namespace SilkscreenFont

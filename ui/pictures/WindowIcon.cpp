@@ -14,15 +14,24 @@ namespace {
 int paletteIndex(char pixel)
 {
     switch (pixel) {
-    case 'K': return Palette16::Black;
-    case 'g': return Palette16::Green;
-    case 'L': return Palette16::Lime;
-    case 't': return Palette16::Teal;
-    case 'o': return Palette16::Olive;
-    case 'y': return Palette16::Yellow;
-    case 's': return Palette16::Silver;
-    case 'd': return Palette16::Grey;
-    default: return Palette16::Fuchsia; // transparent in the icon's table
+    case 'K':
+        return Palette16::Black;
+    case 'g':
+        return Palette16::Green;
+    case 'L':
+        return Palette16::Lime;
+    case 't':
+        return Palette16::Teal;
+    case 'o':
+        return Palette16::Olive;
+    case 'y':
+        return Palette16::Yellow;
+    case 's':
+        return Palette16::Silver;
+    case 'd':
+        return Palette16::Grey;
+    default:
+        return Palette16::Fuchsia;  // transparent in the icon's table
     }
 }
 
@@ -85,7 +94,7 @@ constexpr std::array<std::string_view, 16> small{
 // clang-format on
 
 template <std::size_t Size>
-QImage fromRows(const std::array<std::string_view, Size> &rows)
+QImage fromRows(const std::array<std::string_view, Size>& rows)
 {
     const int size = static_cast<int>(Size);
     QImage icon(size, size, QImage::Format_Indexed8);
@@ -101,17 +110,18 @@ QImage fromRows(const std::array<std::string_view, Size> &rows)
 }
 
 template <std::size_t Size>
-constexpr bool rowsAreSquare(const std::array<std::string_view, Size> &rows)
+constexpr bool rowsAreSquare(const std::array<std::string_view, Size>& rows)
 {
     for (const std::string_view row : rows) {
-        if (row.size() != Size)
+        if (row.size() != Size) {
             return false;
+        }
     }
     return true;
 }
 static_assert(rowsAreSquare(large) && rowsAreSquare(small), "one character per pixel");
 
-} // namespace
+}  // namespace
 
 QImage draw32()
 {
@@ -123,4 +133,4 @@ QImage draw16()
     return fromRows(small);
 }
 
-} // namespace WindowIcon
+}  // namespace WindowIcon

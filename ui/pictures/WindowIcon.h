@@ -10,4 +10,4 @@ namespace WindowIcon {
 QImage draw32();
 QImage draw16();
 
-} // namespace WindowIcon
+}  // namespace WindowIcon

@@ -18,59 +18,63 @@
 
 namespace {
 
-struct Picture
-{
+struct Picture {
     QString fileName;
     QImage image;
 };
 
-void complain(const QString &message)
+void complain(const QString& message)
 {
     std::fprintf(stderr, "drawpictures: %s\n", qPrintable(message));
 }
 
 // What makes the picture unfit to be written; empty when it is fine.
-QStringList problemsOf(const Picture &picture)
+QStringList problemsOf(const Picture& picture)
 {
-    const QImage &image = picture.image;
+    const QImage& image = picture.image;
     QStringList problems;
-    if (image.isNull())
+    if (image.isNull()) {
         return {picture.fileName + QStringLiteral(": nothing was drawn")};
-    if (image.format() == QImage::Format_Indexed8 && image.colorCount() != 16) {
-        problems << picture.fileName
-                        + QStringLiteral(": %1 palette entries, not 16").arg(image.colorCount());
     }
-    if (image.format() != QImage::Format_Indexed8 && image.hasAlphaChannel())
+    if (image.format() == QImage::Format_Indexed8 && image.colorCount() != 16) {
+        problems << picture.fileName + QStringLiteral(": %1 palette entries, not 16").arg(image.colorCount());
+    }
+    if (image.format() != QImage::Format_Indexed8 && image.hasAlphaChannel()) {
         problems << picture.fileName + QStringLiteral(": the photo must have no alpha channel");
+    }
     return problems;
 }
 
 // Writes the picture and reads it back, so a file that would not load as
 // drawn is reported rather than left behind unnoticed.
-QStringList write(const Picture &picture, const QDir &directory)
+QStringList write(const Picture& picture, const QDir& directory)
 {
     const QString path = directory.filePath(picture.fileName);
-    if (!picture.image.save(path, "PNG"))
+    if (!picture.image.save(path, "PNG")) {
         return {path + QStringLiteral(": cannot write the file")};
+    }
     const QImage loaded(path);
-    if (loaded.isNull())
+    if (loaded.isNull()) {
         return {path + QStringLiteral(": written but cannot be read back")};
+    }
     const bool indexed = picture.image.format() == QImage::Format_Indexed8;
-    if ((loaded.format() == QImage::Format_Indexed8) != indexed)
+    if ((loaded.format() == QImage::Format_Indexed8) != indexed) {
         return {path + QStringLiteral(": read back in another colour format")};
-    if (loaded.convertToFormat(QImage::Format_ARGB32)
-        != picture.image.convertToFormat(QImage::Format_ARGB32))
+    }
+    if (loaded.convertToFormat(QImage::Format_ARGB32) != picture.image.convertToFormat(QImage::Format_ARGB32)) {
         return {path + QStringLiteral(": read back with other pixels than were drawn")};
+    }
     return {};
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     // Fonts need a platform plugin, but no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QGuiApplication application(argc, argv);
 
     const QStringList arguments = QGuiApplication::arguments();
@@ -92,22 +96,27 @@ int main(int argc, char *argv[])
     };
 
     QStringList problems = AdapterPhoto::misfits(pictures.front().image);
-    for (const Picture &picture : pictures)
+    for (const Picture& picture : pictures) {
         problems << problemsOf(picture);
+    }
     if (!problems.isEmpty()) {
-        for (const QString &problem : problems)
+        for (const QString& problem : problems) {
             complain(problem);
+        }
         complain(QStringLiteral("nothing written"));
         return 1;
     }
 
-    for (const Picture &picture : pictures)
+    for (const Picture& picture : pictures) {
         problems << write(picture, directory);
+    }
     // The photo once more as read back from its file, as the window will show it.
     const QImage photoAsWritten(directory.filePath(pictures.front().fileName));
-    if (!photoAsWritten.isNull())
+    if (!photoAsWritten.isNull()) {
         problems << AdapterPhoto::misfits(photoAsWritten);
-    for (const QString &problem : problems)
+    }
+    for (const QString& problem : problems) {
         complain(problem);
+    }
     return problems.isEmpty() ? 0 : 1;
 }
