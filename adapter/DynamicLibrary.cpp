@@ -7,22 +7,7 @@
 // The only place that talks to the platform's loader.
 namespace {
 
-void* OpenLibrary(const char* name) noexcept
-{
-    return dlopen(name, RTLD_NOW | RTLD_LOCAL);
-}
-
-void* FindInLibrary(void* handle, const char* symbol) noexcept
-{
-    return dlsym(handle, symbol);
-}
-
-void CloseLibrary(void* handle) noexcept
-{
-    dlclose(handle);
-}
-
-std::string LastLoaderError() noexcept
+std::string LastLoaderError()
 {
     const char* text = dlerror();
     return text != nullptr ? text : "unknown loader error";
@@ -32,40 +17,26 @@ std::string LastLoaderError() noexcept
 
 DynamicLibrary DynamicLibrary::Open(const std::string& name)
 {
-    LastLoaderError();  // drop a stale message
-    void* handle = OpenLibrary(name.c_str());
-    if (handle == nullptr) {
+    dlerror();  // drop a stale message
+    DynamicLibrary library;
+    library.handle_.reset(dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL));
+    if (!library) {
         throw RuntimeError(RuntimeError::LibraryNotLoaded, "File not found: " + LastLoaderError());
     }
-    return DynamicLibrary(handle);
+    return library;
 }
 
-DynamicLibrary& DynamicLibrary::operator=(DynamicLibrary&& other) noexcept
+void* DynamicLibrary::Find(const char* name, std::string& reason) const
 {
-    if (this != &other) {
-        if (handle_ != nullptr) {
-            CloseLibrary(handle_);
-        }
-        handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-}
-
-DynamicLibrary::~DynamicLibrary()
-{
-    if (handle_ != nullptr) {
-        CloseLibrary(handle_);
-    }
-}
-
-void* DynamicLibrary::FindSymbol(const char* name) const
-{
-    LastLoaderError();
-    void* address = handle_ != nullptr ? FindInLibrary(handle_, name) : nullptr;
+    dlerror();
+    void* address = dlsym(handle_.get(), name);
     if (address == nullptr) {
-        const std::string reason = handle_ != nullptr ? LastLoaderError() : "no library is open";
-        throw RuntimeError(RuntimeError::EntryPointNotFound,
-                           std::string("Entry point ") + name + " not found: " + reason);
+        reason = LastLoaderError();
     }
     return address;
+}
+
+void DynamicLibrary::Closer::operator()(void* handle) const noexcept
+{
+    dlclose(handle);
 }

@@ -1,40 +1,24 @@
 #pragma once
 
+#include <memory>
 #include <string>
-#include <utility>
 
-// A shared library opened with the system loader, closed when the handle goes.
-// Failures raise RuntimeError with the library or symbol name and the
-// loader's own explanation.
+// A shared library opened with the system loader, closed when the last owner
+// lets it go.
 class DynamicLibrary {
 public:
-    DynamicLibrary() noexcept = default;
-    static DynamicLibrary Open(const std::string& name);  // RuntimeError 48
-
-    DynamicLibrary(DynamicLibrary&& other) noexcept
-        : handle_(std::exchange(other.handle_, nullptr))
-    {
-    }
-    DynamicLibrary& operator=(DynamicLibrary&& other) noexcept;
-    DynamicLibrary(const DynamicLibrary&) = delete;
-    DynamicLibrary& operator=(const DynamicLibrary&) = delete;
-    ~DynamicLibrary();
+    DynamicLibrary() = default;
+    // RuntimeError 48 with the loader's own explanation when it cannot be opened.
+    static DynamicLibrary Open(const std::string& name);
 
     explicit operator bool() const noexcept { return handle_ != nullptr; }
 
-    // The named function, typed as the caller declares it. RuntimeError 453.
-    template <typename Function>
-    Function* Symbol(const char* name) const
-    {
-        return reinterpret_cast<Function*>(FindSymbol(name));
-    }
+    // The address of the named symbol, or null with the loader's reason in `reason`.
+    void* Find(const char* name, std::string& reason) const;
 
 private:
-    explicit DynamicLibrary(void* handle) noexcept
-        : handle_(handle)
-    {
-    }
-    void* FindSymbol(const char* name) const;
-
-    void* handle_ = nullptr;
+    struct Closer {
+        void operator()(void* handle) const noexcept;
+    };
+    std::unique_ptr<void, Closer> handle_;
 };

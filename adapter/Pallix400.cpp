@@ -3,6 +3,8 @@
 #include "DynamicLibrary.h"
 #include "RuntimeError.h"
 
+#include <utility>
+
 namespace Pallix400 {
 namespace {
 
@@ -24,21 +26,20 @@ template <typename Function>
 Function* Resolve(Function* Operations::*operation, const char* name)
 {
     Loader& loader = TheLoader();
-    if (loader.substitute != nullptr) {
-        if (Function* function = loader.substitute->*operation) {
-            return function;
-        }
-        throw RuntimeError(RuntimeError::EntryPointNotFound,
-                           std::string("Entry point ") + name + " not found: the driver does not provide it");
+    const Operations& table = loader.substitute != nullptr ? *loader.substitute : loader.found;
+    if (Function* function = table.*operation) {
+        return function;
     }
-    Function*& slot = loader.found.*operation;
-    if (slot == nullptr) {
+    std::string reason = "the driver does not provide it";
+    if (loader.substitute == nullptr) {
         if (!loader.library) {
             loader.library = DynamicLibrary::Open(loader.libraryName);
         }
-        slot = loader.library.Symbol<Function>(name);
+        if (void* symbol = loader.library.Find(name, reason)) {
+            return loader.found.*operation = reinterpret_cast<Function*>(symbol);
+        }
     }
-    return slot;
+    throw RuntimeError(RuntimeError::EntryPointNotFound, std::string("Entry point ") + name + " not found: " + reason);
 }
 
 }  // namespace

@@ -1,19 +1,14 @@
 #include "ReadCommand.h"
 
 #include "RuntimeError.h"
+#include "SensorFrame.h"
 #include "basExampleFunctions.h"
 
 #include <charconv>
 
-namespace {
-
-constexpr double kCelsiusPerCount = 0.0625;
-
-}  // namespace
-
 std::string FormatCelsius(int32_t raw, std::string_view decimalSeparator)
 {
-    const double celsius = static_cast<double>(raw) * kCelsiusPerCount;
+    const double celsius = static_cast<double>(raw) * SensorFrame::kCelsiusPerCount;
     char digits[32];
     // Every reading is an exact multiple of 1/16 well inside 15 significant
     // digits, so this never rounds; general format drops trailing zeros.

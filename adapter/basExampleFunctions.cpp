@@ -2,6 +2,7 @@
 
 #include "DriverText.h"
 #include "Pallix400.h"
+#include "SensorFrame.h"
 #include "Sleep.h"
 
 #include <array>
@@ -52,36 +53,19 @@ bool IsOdd(const int32_t& value)
     return (static_cast<uint32_t>(value) & 1U) != 0;
 }
 
-// Frame, 17 bits, most significant first, one per clock:
-//   bit  1      sign (weight -4096)
-//   bits 2..13  magnitude, weight 2048 down to 1
-//   bits 14..17 trailer, must read 0110
-// The reading is magnitude - 4096 * sign, in 1/16 degree Celsius. The data line
-// is sampled while the clock is low, right after its falling edge.
+// The data line is sampled while the clock is low, right after its falling
+// edge; the frame is judged only once all its bits are in.
 int16_t ReadBits()
 {
     int32_t sample = 0;  // one variable for the whole frame: a driver that skips a write repeats the last bit
-    auto clockBit = [&sample]() -> int16_t {
+    uint32_t frame = 0;
+    for (int bit = 0; bit < SensorFrame::kBits; ++bit) {
         Pallix400::WriteTestpins(kSelectedClockLow);
         Pallix400::ReadTestpins(&sample);  // its result says nothing about the sample; a bad one shows in the trailer
-        const int16_t bit = IsOdd(sample) ? 1 : 0;
+        frame = frame << 1 | (IsOdd(sample) ? 1U : 0U);
         Pallix400::WriteTestpins(kSelectedClockHigh);
-        return bit;
-    };
-
-    const int16_t sign = clockBit() != 0 ? -4096 : 0;
-    int16_t magnitude = 0;
-    for (int i = 0; i < 12; ++i) {
-        magnitude = static_cast<int16_t>(magnitude * 2 + clockBit());
     }
-    int16_t trailer = 0;
-    for (int i = 0; i < 4; ++i) {
-        trailer = static_cast<int16_t>(trailer * 2 + clockBit());
-    }
-    if (trailer != 0b0110) {
-        return static_cast<int16_t>(kNoReading);
-    }
-    return static_cast<int16_t>(magnitude + sign);
+    return static_cast<int16_t>(SensorFrame::Decode(frame).value_or(kNoReading));
 }
 
 int32_t ReadTemperature()

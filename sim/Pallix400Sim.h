@@ -2,9 +2,7 @@
 
 #include <cstdint>
 
-#define PALLIX400_SIM_API __attribute__((visibility("default")))
-
-// Control of the simulated driver from tests that load it into their own
+// Control of the simulated driver from tests that link it into their own
 // process. Every setter acts on the one simulator in the process at once and
 // returns *this, so a test sets exactly what it needs:
 //
@@ -19,7 +17,7 @@ enum class Fault {
     Noise,     // each bit the sensor shifts out flips with the noise probability
 };
 
-class PALLIX400_SIM_API Control {
+class Control {
 public:
     // As freshly loaded: settings read again from the environment, driver not
     // initiated, port 0, pins idle, trace closed, sensor frame restarted.

@@ -1,8 +1,9 @@
 #include "SensorModel.h"
 
-#include "FrameEncoding.h"
-
 #include <Pallix400Api.h>
+#include <SensorFrame.h>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace Pallix400Sim {
@@ -15,6 +16,18 @@ bool IsSet(int32_t outputs, int32_t bit)
 {
     return (outputs & bit) != 0;
 }
+
+// The sensor quantises to the nearest count of its range; not a number reads 0.
+int32_t Quantise(double celsius)
+{
+    if (std::isnan(celsius)) {
+        return 0;
+    }
+    const double counts =
+        std::clamp(celsius / SensorFrame::kCelsiusPerCount, static_cast<double>(SensorFrame::kMinimum),
+                   static_cast<double>(SensorFrame::kMaximum));
+    return static_cast<int32_t>(std::lround(counts));
+}
 }  // namespace
 
 SensorModel::SensorModel(TemperatureSource temperature, BitFlipper flipper)
@@ -24,16 +37,15 @@ SensorModel::SensorModel(TemperatureSource temperature, BitFlipper flipper)
 {
 }
 
-bool SensorModel::Drive(int32_t outputs)
+void SensorModel::Drive(int32_t outputs)
 {
-    const bool before = DataLine();
     const int32_t previous = outputs_;
     outputs_ = outputs & kPinMask;
 
     const bool wasSelected = !IsSet(previous, Pallix400::kChipSelectBit);
     const bool selected = !IsSet(outputs_, Pallix400::kChipSelectBit);
     if (selected && !wasSelected) {
-        frame_ = connected_ ? EncodeFrame(RawFromCelsius(temperature_())) : 0U;
+        frame_ = connected_ ? SensorFrame::Encode(Quantise(temperature_())) : 0U;
         nextBit_ = 0;
     } else if (!selected && wasSelected) {
         line_ = true;
@@ -41,8 +53,9 @@ bool SensorModel::Drive(int32_t outputs)
 
     const bool clockFell = IsSet(previous, Pallix400::kClockBit) && !IsSet(outputs_, Pallix400::kClockBit);
     if (selected && clockFell) {
-        bool bit = FrameBit(frame_, nextBit_);
-        if (nextBit_ < kFrameBits) {
+        // Bit 16 goes first; past the last bit the line reads 0.
+        bool bit = nextBit_ < SensorFrame::kBits && ((frame_ >> (SensorFrame::kBits - 1 - nextBit_)) & 1U) != 0;
+        if (nextBit_ < SensorFrame::kBits) {
             ++nextBit_;
         }
         if (connected_ && flipper_()) {
@@ -50,7 +63,6 @@ bool SensorModel::Drive(int32_t outputs)
         }
         line_ = bit;
     }
-    return DataLine() != before;
 }
 
 bool SensorModel::DataLine() const

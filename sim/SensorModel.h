@@ -21,8 +21,8 @@ public:
 
     SensorModel(TemperatureSource temperature, BitFlipper flipper);
 
-    // Takes the new test-pin outputs; returns true when the data line changed.
-    bool Drive(int32_t outputs);
+    // Takes the new test-pin outputs.
+    void Drive(int32_t outputs);
     bool DataLine() const;
     int32_t Outputs() const { return outputs_; }
 

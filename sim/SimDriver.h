@@ -18,11 +18,18 @@
 // the sensor on them and the trace. Every call is serialised.
 namespace Pallix400Sim {
 
+// Version answers: hardware revision 2, driver version 1.00 (hundredths),
+// interface version 1.
+inline constexpr int32_t kHardwareVersion = 2;
+inline constexpr int32_t kDllVersion = 100;
+inline constexpr int32_t kInterfaceVersion = 1;
+
 class SimDriver {
 public:
     static SimDriver& Instance();
 
     int32_t InitiateDriver(int32_t mode);
+    int32_t CheckPortAvailable(int32_t port) const { return port == kPort ? 1 : 0; }
     int32_t SetPort(int32_t port);
     int32_t GetPort();
     int32_t WriteTestpins(int32_t outputs);

@@ -37,13 +37,6 @@ std::string NotUnderstood(const char* name, const std::string& value, const char
     return std::string{name} + "=" + value + " is not understood: " + hint;
 }
 
-}  // namespace
-
-std::optional<double> ParseCelsius(const std::string& text)
-{
-    return ParseDecimal(text);
-}
-
 std::optional<Pallix400Sim::Fault> ParseFault(const std::string& text)
 {
     using Pallix400Sim::Fault;
@@ -74,6 +67,8 @@ std::optional<double> ParseProbability(const std::string& text)
     return value;
 }
 
+}  // namespace
+
 Settings ReadSettings(const EnvironmentLookup& lookup)
 {
     Settings settings;
@@ -84,7 +79,7 @@ Settings ReadSettings(const EnvironmentLookup& lookup)
     };
 
     if (const std::string text = Value(lookup, kTemperatureVariable); !text.empty()) {
-        settings.temperature = ParseCelsius(text);
+        settings.temperature = ParseDecimal(text);
         if (!settings.temperature) {
             fail(NotUnderstood(kTemperatureVariable, text, "use degrees Celsius, e.g. 25.0625 or -10"));
         }

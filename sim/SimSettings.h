@@ -29,9 +29,4 @@ using EnvironmentLookup = std::function<const char*(const char* name)>;
 
 Settings ReadSettings(const EnvironmentLookup& lookup);
 
-// The single parsers, each empty when the text does not parse.
-std::optional<double> ParseCelsius(const std::string& text);
-std::optional<Pallix400Sim::Fault> ParseFault(const std::string& text);
-std::optional<double> ParseProbability(const std::string& text);
-
 }  // namespace Pallix400Sim

@@ -1,24 +1,20 @@
-// The read procedures through the real loader and the simulated driver library.
+// The read command through the real loader, against the simulated driver
+// library and libraries that are missing or lack an operation.
 #include "Pallix400.h"
-#include "Pallix400Sim.h"
 #include "ReadCommand.h"
 #include "Sleep.h"
 #include "basExampleFunctions.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <cstdlib>
 
 namespace {
-
-using Pallix400Sim::Fault;
 
 class DriverLibrary : public testing::Test {
 protected:
     void SetUp() override
     {
-        Pallix400Sim::Control{}.Reset().Seed(1);
-        Pallix400::ResetLoader();
         basExampleFunctions::bDriverReady = false;
         realSleep_ = platform::ReplaceSleep([](std::chrono::milliseconds) {});
     }
@@ -27,41 +23,24 @@ protected:
         platform::ReplaceSleep(realSleep_);
         Pallix400::ResetLoader();
         basExampleFunctions::bDriverReady = false;
+        for (const char* name : {"PALLIX400_SIM_TEMP", "PALLIX400_SIM_FAULT", "PALLIX400_SIM_NOISE"}) {
+            unsetenv(name);
+        }
+    }
+    // The simulator, freshly loaded with these settings at the next call.
+    static void UseSimulator(const char* fault = "", const char* noise = "")
+    {
+        setenv("PALLIX400_SIM_TEMP", "25", 1);
+        setenv("PALLIX400_SIM_FAULT", fault, 1);
+        setenv("PALLIX400_SIM_NOISE", noise, 1);
+        Pallix400::ResetLoader(PALLIX_SIMULATOR);
     }
     platform::SleepFunction realSleep_;
 };
 
-TEST_F(DriverLibrary, FirstPressOpensPortOneAndReads)
-{
-    Pallix400Sim::Control{}.Temperature(25.0);
-    const ReadCommandResult result = RunReadCommand(".");
-    EXPECT_EQ(result.statusLog, "Port: 1\r\n");
-    EXPECT_EQ(result.temperature, "25");
-}
-
-struct TemperatureCase {
-    double celsius;
-    const char* expected;
-};
-
-class SetTemperature : public DriverLibrary, public testing::WithParamInterface<TemperatureCase> {};
-
-TEST_P(SetTemperature, ReadsBackAsTheSensorQuantisesIt)
-{
-    Pallix400Sim::Control{}.Temperature(GetParam().celsius);
-    RunReadCommand(".");  // opens the connection
-    EXPECT_EQ(RunReadCommand(",").temperature, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Temperatures, SetTemperature,
-                         testing::Values(TemperatureCase{25.0625, "25,0625"}, TemperatureCase{-0.0625, "-0,0625"},
-                                         TemperatureCase{0.0, "0"}, TemperatureCase{-256.0, "-256"},
-                                         TemperatureCase{255.9375, "255,9375"}, TemperatureCase{1000.0, "255,9375"},
-                                         TemperatureCase{21.53, "21,5"}));
-
 struct FaultCase {
     const char* name;
-    Fault fault;
+    const char* fault;
     const char* logStart;
     bool opened;
     const char* temperature;  // null: the box is left as it is
@@ -72,7 +51,7 @@ class Faults : public DriverLibrary, public testing::WithParamInterface<FaultCas
 TEST_P(Faults, ShowInTheLogOrTheTemperature)
 {
     const FaultCase& c = GetParam();
-    Pallix400Sim::Control{}.Temperature(20.0).Fault(c.fault).NoiseProbability(1.0);
+    UseSimulator(c.fault, "1");
     const ReadCommandResult result = RunReadCommand(".");
     EXPECT_EQ(result.statusLog.rfind(c.logStart, 0), 0U) << result.statusLog;
     EXPECT_EQ(basExampleFunctions::bDriverReady, c.opened);
@@ -83,13 +62,14 @@ TEST_P(Faults, ShowInTheLogOrTheTemperature)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Simulated, Faults,
-    testing::Values(FaultCase{"Init", Fault::Init, "Error: InitiateDriver: simulated fault", false, nullptr},
-                    FaultCase{"Port", Fault::Port, "Can not set Port1\r\nPort: 0\r\n", false, nullptr},
-                    FaultCase{"NoSensor", Fault::NoSensor, "Port: 1\r\n", true, "Error"},
-                    FaultCase{"NoiseOnEveryBit", Fault::Noise, "Port: 1\r\n", true, "Error"}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Simulated, Faults,
+                         testing::Values(FaultCase{"None", "", "Port: 1\r\n", true, "25"},
+                                         FaultCase{"Init", "init", "Error: InitiateDriver: simulated fault", false,
+                                                   nullptr},
+                                         FaultCase{"Port", "port", "Can not set Port1\r\nPort: 0\r\n", false, nullptr},
+                                         FaultCase{"NoSensor", "no-sensor", "Port: 1\r\n", true, "Error"},
+                                         FaultCase{"NoiseOnEveryBit", "noise", "Port: 1\r\n", true, "Error"}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(DriverLibrary, MissingLibraryIsReportedAndTheNextPressTriesAgain)
 {
@@ -100,7 +80,7 @@ TEST_F(DriverLibrary, MissingLibraryIsReportedAndTheNextPressTriesAgain)
     EXPECT_FALSE(missing.temperature.has_value());
     EXPECT_FALSE(basExampleFunctions::bDriverReady);
 
-    Pallix400::ResetLoader();
+    UseSimulator();
     EXPECT_EQ(RunReadCommand(".").statusLog, "Port: 1\r\n");
 }
 
@@ -112,17 +92,6 @@ TEST_F(DriverLibrary, LibraryLackingAnOperationFailsThatReadOnly)
     EXPECT_EQ(result.statusLog.rfind(expectedStart, 0), 0U) << result.statusLog;
     EXPECT_NE(result.statusLog.find("undefined symbol: ReadTestpins"), std::string::npos) << result.statusLog;
     EXPECT_EQ(result.temperature, "Error");
-}
-
-TEST_F(DriverLibrary, RealWaitLastsAtLeastThreeHundredMilliseconds)
-{
-    platform::ReplaceSleep(realSleep_);
-    basExampleFunctions::bDriverReady = true;
-    std::string log;
-    ASSERT_TRUE(basExampleFunctions::OpenAdapter(log)) << log;
-    const auto start = std::chrono::steady_clock::now();
-    basExampleFunctions::ReadTemperature();
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
 }
 
 }  // namespace

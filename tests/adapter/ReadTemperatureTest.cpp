@@ -15,23 +15,17 @@ protected:
     ScriptedDriver driver;
 };
 
-std::vector<int32_t> ExpectedPatterns()
-{
-    std::vector<int32_t> patterns = {3, 1};
-    for (int bit = 0; bit < 17; ++bit) {
-        patterns.push_back(0);
-        patterns.push_back(1);
-    }
-    patterns.push_back(3);
-    return patterns;
-}
+// 3, 1, seventeen times (0, 1), 3.
+const std::vector<int32_t> kPatterns = {3, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0,
+                                        1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 3};
 
-std::vector<int32_t> Bits(const std::string& bits)
+// One sample per '0' or '1' of `bits`, as `zero` or `one`.
+std::vector<int32_t> Samples(const std::string& bits, int32_t zero = 0, int32_t one = 1)
 {
     std::vector<int32_t> samples;
     for (char c : bits) {
         if (c == '0' || c == '1') {
-            samples.push_back(c - '0');
+            samples.push_back(c == '1' ? one : zero);
         }
     }
     return samples;
@@ -41,24 +35,21 @@ TEST_F(ReadTemperature, WithoutAReadyDriverCallsNothingAndWaitsNot)
 {
     bef::bDriverReady = false;
     EXPECT_EQ(bef::ReadTemperature(), bef::kNoReading);
-    EXPECT_TRUE(driver.Calls().empty());
+    EXPECT_TRUE(driver.calls.empty());
 }
 
 TEST_F(ReadTemperature, WritesIdleWaitsSelectsClocksSeventeenBitsAndDeselects)
 {
     driver.Frame(400);
     EXPECT_EQ(bef::ReadTemperature(), 400);
-    EXPECT_EQ(driver.Patterns(), ExpectedPatterns());
+    EXPECT_EQ(driver.Patterns(), kPatterns);
 
-    const auto& calls = driver.Calls();
-    ASSERT_GE(calls.size(), 4U);
-    EXPECT_EQ(calls[0], "WriteTestpins(3)");
-    EXPECT_EQ(calls[1], "Sleep(300)");
-    EXPECT_EQ(calls[2], "WriteTestpins(1)");
-    EXPECT_EQ(calls[3], "WriteTestpins(0)");
-    EXPECT_EQ(calls[4], "ReadTestpins()");  // sampled while the clock is low
+    const auto& calls = driver.calls;
+    ASSERT_EQ(calls.size(), 37U + 17U + 1U);
+    const std::vector<std::string> start = {"WriteTestpins(3)", "Sleep(300)", "WriteTestpins(1)", "WriteTestpins(0)",
+                                            "ReadTestpins()"};  // sampled while the clock is low
+    EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 5), start);
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "ReadTestpins()"), 17);
-    EXPECT_EQ(calls.size(), 37U + 17U + 1U);
 }
 
 struct FrameCase {
@@ -85,32 +76,24 @@ class ReadFrames : public ReadTemperature, public testing::WithParamInterface<Fr
 
 TEST_P(ReadFrames, DecodesOrRejectsTheFrame)
 {
-    driver.Samples(Bits(GetParam().bits));
+    driver.samples = Samples(GetParam().bits);
     EXPECT_EQ(bef::ReadTemperature(), GetParam().expected);
-    EXPECT_EQ(driver.Patterns(), ExpectedPatterns());  // rejected frames end deselected too
+    EXPECT_EQ(driver.Patterns(), kPatterns);  // rejected frames end deselected too
 }
 
 INSTANTIATE_TEST_SUITE_P(Frames, ReadFrames, testing::ValuesIn(kFrames),
                          [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(ReadTemperature, CountsOddSamplesIncludingNegativeOnesAsOneBits)
+TEST_F(ReadTemperature, TakesEveryOddSampleForAOneBitAndEveryEvenOneForAZero)
 {
-    // 400 with every 1 bit as -1, 3 or 1 and every 0 bit as -2, 2 or 0 in turn.
-    const std::vector<int32_t> ones = {-1, 3, 1};
-    const std::vector<int32_t> zeros = {-2, 2, 0};
-    std::vector<int32_t> samples;
-    std::size_t i = 0;
-    for (int32_t bit : Bits("0 000110010000 0110")) {
-        samples.push_back(bit != 0 ? ones[i % 3] : zeros[i % 3]);
-        ++i;
-    }
-    driver.Samples(samples);
+    driver.samples = Samples("0 000110010000 0110", -2, -1);
     EXPECT_EQ(bef::ReadTemperature(), 400);
 }
 
 TEST_F(ReadTemperature, OutOfRangeReadTestpinsResultNeitherFailsNorLeavesTheSensorSelected)
 {
-    driver.ReadTestpinsResult(70000).Frame(-1);
+    driver.readTestpinsResult = 70000;
+    driver.Frame(-1);
     EXPECT_EQ(bef::ReadTemperature(), -1);
     EXPECT_EQ(driver.Patterns().back(), 3);
 }

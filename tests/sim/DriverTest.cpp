@@ -1,13 +1,11 @@
 #include "SimTestSupport.h"
 
-#include <dlfcn.h>
 #include <functional>
-#include <memory>
-#include <string>
-#include <utility>
+#include <set>
 
 namespace {
 
+using Pallix400Sim::Control;
 using Driver = SimTest::SimulatorTest;
 
 // The ways a program can reach the pins without an open adapter.
@@ -30,13 +28,6 @@ TEST_P(PinsOfAClosedAdapter, AreRefusedAsNotReadyAndLeaveTheInputAlone)
 INSTANTIATE_TEST_SUITE_P(States, PinsOfAClosedAdapter,
                          ::testing::Values(ClosedCase{"NothingDone", [] {}},
                                            ClosedCase{"PortBeforeInitiating", [] { EXPECT_EQ(SetPort(1), 0); }},
-                                           ClosedCase{"OnlyInitiated",
-                                                      [] { InitiateDriver(Pallix400::kInitiateMode); }},
-                                           ClosedCase{"PortTwo",
-                                                      [] {
-                                                          InitiateDriver(Pallix400::kInitiateMode);
-                                                          EXPECT_EQ(SetPort(2), 0);
-                                                      }},
                                            ClosedCase{"ReopenedInModeTwo",
                                                       [] {
                                                           SimTest::OpenDriver();
@@ -45,51 +36,12 @@ INSTANTIATE_TEST_SUITE_P(States, PinsOfAClosedAdapter,
                                                       }}),
                          ::testing::PrintToStringParamName());
 
-TEST_F(Driver, ReadTestpinsRefusesANullAddressOfAnOpenAdapter)
+TEST_F(Driver, RefusesANullAddressAndExplainsBusTransfersAsNotProvided)
 {
     SimTest::OpenDriver();
-    EXPECT_NE(SimTest::ErrorText(ReadTestpins(nullptr)).find("null"), std::string::npos);
-}
-
-#define BUS_CALL(call)              \
-    std::pair<const char*, int32_t> \
-    {                               \
-#call, call                 \
-    }
-
-TEST_F(Driver, ExplainsEveryBusOperationAsNotProvidedInBothErrorTexts)
-{
-    SimTest::OpenDriver();
-    int32_t data[4] = {};
-    const std::pair<const char*, int32_t> calls[] = {
-        BUS_CALL(Start()),
-        BUS_CALL(Stop2()),
-        BUS_CALL(GetTransmissionStatus()),
-        BUS_CALL(SetNumberOfMessages(1)),
-        BUS_CALL(SetBaudrate(100000)),
-        BUS_CALL(GetBaudrate()),
-        BUS_CALL(StoreMasterData(0, 0x48, data, 4)),
-        BUS_CALL(AddMasterData(0, data, 4)),
-        BUS_CALL(StoreMasterConditionData(0, 1)),
-        BUS_CALL(AddMasterConditionData(0, 1)),
-        BUS_CALL(GetMasterTransmissionData(0, data, 4)),
-        BUS_CALL(SendRecMaster()),
-        BUS_CALL(SendRecMasterCondition()),
-        BUS_CALL(StoreSlaveData(data, 4)),
-        BUS_CALL(GetSlaveTransmissionData(data, 4)),
-        BUS_CALL(SetEnableHardwareBuffer(1)),
-        BUS_CALL(GetEnableHardwareBuffer()),
-        BUS_CALL(SetEnableSendAndReceiveBuffer(1)),
-        BUS_CALL(GetEnableSendAndReceiveBuffer()),
-        BUS_CALL(SetSlaveAddress(0x48)),
-        BUS_CALL(GetSlaveAddress()),
-    };
-#undef BUS_CALL
-    for (const auto& [call, code] : calls) {
-        const std::string text = SimTest::ErrorText(code);
-        EXPECT_NE(text.find("not provided by the simulator"), std::string::npos) << call << ": " << text;
-        EXPECT_EQ(SimTest::ErrorText(code, CopyI2cErrorText), text) << call;
-    }
+    EXPECT_NE(SimTest::ErrorText(ReadTestpins(nullptr)).find("null address"), std::string::npos);
+    EXPECT_NE(SimTest::ErrorText(Start()).find("not provided by the simulator"), std::string::npos);
+    EXPECT_EQ(SimTest::ErrorText(Start(), CopyI2cErrorText), SimTest::ErrorText(Start()));
 }
 
 // The text of an unknown code, "unknown error code 7", is 20 bytes long; the
@@ -117,45 +69,26 @@ INSTANTIATE_TEST_SUITE_P(Sizes, CopyErrorTextWithSize,
                                            CopyCase{"Negative", -5, std::string(22, '#')}),
                          ::testing::PrintToStringParamName());
 
-struct BadSettingCase : SimTest::Case {  // named by the variable
-    const char* value;
-    const char* hint;
-};
-
-class BadSetting : public SimTest::SimulatorCase<BadSettingCase> {};
-
-TEST_P(BadSetting, MakesInitiateDriverFailWithAMessageNamingTheSettingAndValue)
+TEST_F(Driver, DeselectingMidFrameRestartsItAndEachFrameHoldsTheTemperatureAtItsSelection)
 {
-    SetEnvironment(GetParam().name, GetParam().value);
-    const std::string text = SimTest::ErrorText(InitiateDriver(Pallix400::kInitiateMode));
-    EXPECT_EQ(text.rfind(std::string{GetParam().name} + "=" + GetParam().value + " ", 0), 0U) << text;
-    EXPECT_NE(text.find(GetParam().hint), std::string::npos) << text;
+    Control{}.Temperature(25.0);
+    SimTest::OpenDriver();
+    SimTest::ReadCycle(5);
+    EXPECT_EQ(SimTest::Reading(SimTest::ReadCycle(17, [] { Control{}.Temperature(-12.5); })), 400);
+    EXPECT_EQ(SimTest::Reading(SimTest::ReadCycle()), -200);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, BadSetting,
-    ::testing::Values(BadSettingCase{"PALLIX400_SIM_TEMP", "25,5", "use degrees Celsius"},
-                      BadSettingCase{"PALLIX400_SIM_FAULT", "nosensor", "use init, port, no-sensor or noise"},
-                      BadSettingCase{"PALLIX400_SIM_NOISE", "2", "use a probability from 0 to 1"},
-                      BadSettingCase{"PALLIX400_SIM_TRACE", "/nonexistent/dir/x.vcd", "cannot be opened"}),
-    ::testing::PrintToStringParamName());
-
-const char* const kOperations[] = {
-#define SIM_TEST_NAME(name, params, args) #name,
-    PALLIX400_OPERATIONS(SIM_TEST_NAME)
-#undef SIM_TEST_NAME
-};
-
-TEST(Libraries, TheLackingOneLacksReadTestpinsAndNothingElseThatTheSimulatorExports)
+TEST_F(Driver, WithoutAFixedTemperatureTheRoomReadsAboutTwentyTwoDegreesAndVariesALittle)
 {
-    using Library = std::unique_ptr<void, int (*)(void*)>;
-    const Library full{dlopen(PALLIX_SIM_DRIVER, RTLD_NOW | RTLD_LOCAL), dlclose};
-    const Library lacking{dlopen(PALLIX_SIM_LACKING_DRIVER, RTLD_NOW | RTLD_LOCAL), dlclose};
-    ASSERT_TRUE(full && lacking) << dlerror();
-    for (const std::string name : kOperations) {
-        EXPECT_NE(dlsym(full.get(), name.c_str()), nullptr) << name;
-        EXPECT_EQ(dlsym(lacking.get(), name.c_str()) == nullptr, name == "ReadTestpins") << name;
+    Control{}.Seed(7);
+    SimTest::OpenDriver();
+    std::set<int32_t> readings;
+    for (int reading = 0; reading < 20; ++reading) {
+        readings.insert(SimTest::Reading(SimTest::ReadCycle()).value_or(0));
     }
+    EXPECT_GE(*readings.begin(), 21 * 16);
+    EXPECT_LE(*readings.rbegin(), 23 * 16);
+    EXPECT_GT(readings.size(), 1U);
 }
 
 }  // namespace

@@ -2,12 +2,12 @@
 
 #include "SimSettings.h"
 
-#include <algorithm>
+#include <SensorFrame.h>
 #include <array>
 
 namespace SimTest {
 
-void ClearSettings()
+void SimulatorTest::ClearSettings()
 {
     for (const char* name : {Pallix400Sim::kTemperatureVariable, Pallix400Sim::kFaultVariable,
                              Pallix400Sim::kNoiseVariable, Pallix400Sim::kTraceVariable}) {
@@ -30,9 +30,9 @@ void OpenDriver()
     ASSERT_NE(SetPort(1), 0);
 }
 
-std::vector<int> ReadCycle(int bits, const std::function<void()>& whileSelected)
+std::string ReadCycle(int bits, const std::function<void()>& whileSelected)
 {
-    std::vector<int> samples;
+    std::string samples;
     EXPECT_EQ(WriteTestpins(3), 1);
     EXPECT_EQ(WriteTestpins(1), 1);
     if (whileSelected) {
@@ -42,25 +42,17 @@ std::vector<int> ReadCycle(int bits, const std::function<void()>& whileSelected)
         int32_t inputs = -1;
         EXPECT_EQ(WriteTestpins(0), 1);
         EXPECT_EQ(ReadTestpins(&inputs), 1);
-        samples.push_back(inputs & Pallix400::kDataBit);
+        samples += (inputs & Pallix400::kDataBit) != 0 ? '1' : '0';
         EXPECT_EQ(WriteTestpins(1), 1);
     }
     EXPECT_EQ(WriteTestpins(3), 1);
     return samples;
 }
 
-Frame Decode(const std::vector<int>& bits)
+std::optional<int32_t> Reading(const std::string& bits)
 {
-    EXPECT_EQ(bits.size(), 17U);
-    Frame frame;
-    for (std::size_t i = 0; i < std::min<std::size_t>(bits.size(), 17); ++i) {
-        int32_t& field = i < 13 ? frame.raw : frame.trailer;
-        field = field * 2 + bits[i];
-    }
-    if (frame.raw >= 4096) {
-        frame.raw -= 8192;  // the sign bit weighs -4096
-    }
-    return frame;
+    EXPECT_EQ(bits.size(), static_cast<std::size_t>(SensorFrame::kBits)) << bits;
+    return SensorFrame::Decode(static_cast<uint32_t>(std::stoul(bits, nullptr, 2)));
 }
 
 }  // namespace SimTest
