@@ -1,6 +1,7 @@
 #include "frmPallixExample.h"
 
 #include "EventBoundary.h"
+#include "LinkLabel.h"
 #include "Maker.h"
 #include "ProgramIcon.h"
 #include "ReadCommand.h"
@@ -9,19 +10,15 @@
 #include "frmPallixExampleControls.h"
 #include "frmPallixExampleLayout.h"
 
-#include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -75,7 +72,7 @@ void frmPallixExample::CreateControls()
     cmdClose = FindControl<QPushButton>(this, "cmdClose");
     txtTemperatur = FindControl<QLineEdit>(this, "txtTemperatur");
     txtOutput = FindControl<QPlainTextEdit>(this, "txtOutput");
-    lblUrl = FindControl<QLabel>(this, "lblUrl");
+    lblUrl = FindControl<LinkLabel>(this, "lblUrl");
 }
 
 void frmPallixExample::ApplyTabOrder()
@@ -97,13 +94,9 @@ void frmPallixExample::ConnectHandlers()
 {
     connect(cmdReadTemp, &QPushButton::clicked, this, [this] { Handle(&frmPallixExample::cmdReadTemp_Click); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { Handle(&frmPallixExample::cmdClose_Click); });
-    // The link's mouse moves and clicks, and the mouse moves over the
-    // window's own surface (those over a control stay with the control):
-    // see eventFilter.
-    lblUrl->setMouseTracking(true);
-    lblUrl->installEventFilter(this);
+    connect(lblUrl, &LinkLabel::MouseMoved, this, [this] { Handle(&frmPallixExample::lblUrl_MouseMove); });
+    connect(lblUrl, &LinkLabel::Clicked, this, [this] { Handle(&frmPallixExample::lblUrl_Click); });
     setMouseTracking(true);
-    installEventFilter(this);
 }
 
 void frmPallixExample::Handle(void (frmPallixExample::*handler)())
@@ -111,37 +104,9 @@ void frmPallixExample::Handle(void (frmPallixExample::*handler)())
     EventBoundary::Run([this, handler] { (this->*handler)(); });
 }
 
-bool frmPallixExample::eventFilter(QObject* watched, QEvent* event)
+void frmPallixExample::mouseMoveEvent(QMouseEvent*)
 {
-    if (watched == this && event->type() == QEvent::MouseMove) {
-        Handle(&frmPallixExample::Form_MouseMove);
-        return true;
-    }
-    if (watched != lblUrl) {
-        return QWidget::eventFilter(watched, event);
-    }
-    switch (event->type()) {
-    case QEvent::MouseMove:
-        Handle(&frmPallixExample::lblUrl_MouseMove);
-        return true;
-    case QEvent::MouseButtonPress:
-        lblUrlPressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        return true;
-    case QEvent::MouseButtonDblClick:  // the second press of a double click is no click
-        lblUrlPressed = false;
-        return true;
-    case QEvent::MouseButtonRelease: {
-        // A click: the left button went down on the link and comes up over it.
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (std::exchange(lblUrlPressed, false) && mouse->button() == Qt::LeftButton &&
-            lblUrl->rect().contains(mouse->position().toPoint())) {
-            Handle(&frmPallixExample::lblUrl_Click);
-        }
-        return true;
-    }
-    default:
-        return QWidget::eventFilter(watched, event);
-    }
+    Handle(&frmPallixExample::Form_MouseMove);
 }
 
 void frmPallixExample::Form_Load()

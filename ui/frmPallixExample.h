@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-class QLabel;
+class LinkLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -28,7 +28,8 @@ public:
     QString sBrowserPath;  // the program that opens the maker's web site
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Moves over the window's own surface; those over a control stay with it.
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void CreateControls();
@@ -48,6 +49,5 @@ private:
     QPushButton* cmdClose = nullptr;
     QLineEdit* txtTemperatur = nullptr;
     QPlainTextEdit* txtOutput = nullptr;
-    QLabel* lblUrl = nullptr;
-    bool lblUrlPressed = false;  // the left button went down on the link
+    LinkLabel* lblUrl = nullptr;
 };

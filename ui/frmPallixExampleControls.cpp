@@ -1,6 +1,7 @@
 #include "frmPallixExampleControls.h"
 
 #include "LineControl.h"
+#include "LinkLabel.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -30,7 +31,7 @@ QWidget* CreateLine(const Control& control, QWidget* container)
 
 QWidget* CreateLabel(const Control& control, QWidget* container)
 {
-    auto* label = new QLabel(container);
+    auto* label = control.type == ControlType::Link ? new LinkLabel(container) : new QLabel(container);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(control.alignment | Qt::AlignVCenter);
     label->setText(Caption(control));
@@ -86,6 +87,7 @@ QWidget* CreateWidget(const Control& control, QWidget* container)
     case ControlType::Line:
         return CreateLine(control, container);
     case ControlType::Label:
+    case ControlType::Link:
         return CreateLabel(control, container);
     case ControlType::TextBox:
         return CreateTextBox(control, container);

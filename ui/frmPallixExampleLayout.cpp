@@ -49,7 +49,7 @@ constexpr std::array kControls = std::to_array<Control>({
     {TextBox,       "txtTemperatur", "frReadTemp", "No value",                   1080, 840,  975,  285,   15,   Right},
     {Label,         "lblC",          "frReadTemp", "\u00B0C",                    2160, 840,  375,  255,   16,   Left},
     {CommandButton, "cmdClose",      nullptr,      "&Close",                     240,  5760, 1095, 375,   0,    NoText},
-    {Label,         "lblUrl",        nullptr,      Maker::kWebAddressCaption,    3720, 360,  2895, 255,   2,    Left},
+    {Link,          "lblUrl",        nullptr,      Maker::kWebAddressCaption,    3720, 360,  2895, 255,   2,    Left},
     {Label,         "lblMiral",      nullptr,      Maker::kCompanyName,          3720, 120,  2895, 255,   1,    Left},
     {Image,         "imgMiral",      nullptr,      ":/pictures/logo.png",        1920, 120,  1500, 495,   None, NoText},
 });

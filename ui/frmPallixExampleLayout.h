@@ -8,7 +8,8 @@
 // (earlier ones lie above later ones), positions in twips as designed.
 namespace frmPallixExampleLayout {
 
-enum class ControlType { Frame, Line, Label, TextBox, MultiLineTextBox, CommandButton, Image };
+// A link is a label that reports mouse moves and clicks.
+enum class ControlType { Frame, Line, Label, Link, TextBox, MultiLineTextBox, CommandButton, Image };
 
 inline constexpr int kNoTabIndex = -1;
 

@@ -1,5 +1,4 @@
 #include "EventBoundary.h"
-#include "ProgramIcon.h"
 #include "frmPallixExample.h"
 
 #include <QApplication>
@@ -76,7 +75,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     SetProgramIdentity();
     QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));
-    QApplication::setWindowIcon(ProgramIcon());
     if (const auto status = CheckCommandLine(QCoreApplication::arguments())) {
         return *status;
     }
