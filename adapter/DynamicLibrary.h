@@ -7,9 +7,17 @@
 // lets it go.
 class DynamicLibrary {
 public:
+    // Why a library could not be opened: the loader found no file of that
+    // name, or found one it could not load. `text` is the loader's own.
+    struct Failure {
+        bool notFound = false;
+        std::string text;
+    };
+
     DynamicLibrary() = default;
-    // RuntimeError 48 with the loader's own explanation when it cannot be opened.
-    static DynamicLibrary Open(const std::string& name);
+    // `name` is a bare file name, found through the loader's standard search,
+    // or a path. On failure the handle is empty and `failure` says why.
+    static DynamicLibrary Open(const std::string& name, Failure& failure);
 
     explicit operator bool() const noexcept { return handle_ != nullptr; }
 
@@ -22,3 +30,9 @@ private:
     };
     std::unique_ptr<void, Closer> handle_;
 };
+
+namespace platform {
+// The directory of the running program, without a final separator; empty
+// when the system does not say.
+std::string ExecutableDirectory();
+}  // namespace platform

@@ -11,6 +11,8 @@ namespace {
 // The program has one thread; the loader's state is touched only from it.
 struct Loader {
     std::string libraryName = kLibraryName;
+    std::string fallback = BundledSimulator();
+    bool simulatorNotice = false;
     DynamicLibrary library;
     Operations found;
     const Operations* substitute = nullptr;
@@ -20,6 +22,23 @@ Loader& TheLoader()
 {
     static Loader loader;
     return loader;
+}
+
+DynamicLibrary OpenDriver(Loader& loader)
+{
+    DynamicLibrary::Failure failure;
+    DynamicLibrary driver = DynamicLibrary::Open(loader.libraryName, failure);
+    if (!driver && failure.notFound && !loader.fallback.empty()) {
+        driver = DynamicLibrary::Open(loader.fallback, failure);
+        loader.simulatorNotice = static_cast<bool>(driver);
+    }
+    if (!driver && failure.notFound) {
+        throw RuntimeError(RuntimeError::FileNotFound, "File not found: " + loader.libraryName);
+    }
+    if (!driver) {
+        throw RuntimeError(RuntimeError::LibraryNotLoaded, "Cannot load the driver library: " + failure.text);
+    }
+    return driver;
 }
 
 template <typename Function>
@@ -33,7 +52,7 @@ Function* Resolve(Function* Operations::*operation, const char* name)
     std::string reason = "the driver does not provide it";
     if (loader.substitute == nullptr) {
         if (!loader.library) {
-            loader.library = DynamicLibrary::Open(loader.libraryName);
+            loader.library = OpenDriver(loader);
         }
         if (void* symbol = loader.library.Find(name, reason)) {
             return loader.found.*operation = reinterpret_cast<Function*>(symbol);
@@ -62,12 +81,25 @@ ScopedDriver::~ScopedDriver()
     TheLoader().substitute = previous_;
 }
 
-void ResetLoader(const std::string& library)
+std::string BundledSimulator()
+{
+    const std::string directory = platform::ExecutableDirectory();
+    return directory.empty() ? std::string() : directory + "/" + PALLIX_SIMULATOR_RELATIVE_PATH;
+}
+
+void ResetLoader(const std::string& library, const std::string& fallback)
 {
     Loader& loader = TheLoader();
     loader.found = Operations{};
     loader.library = DynamicLibrary{};
     loader.libraryName = library;
+    loader.fallback = fallback;
+    loader.simulatorNotice = false;
+}
+
+bool TakeSimulatorNotice()
+{
+    return std::exchange(TheLoader().simulatorNotice, false);
 }
 
 }  // namespace Pallix400

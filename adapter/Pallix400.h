@@ -4,12 +4,14 @@
 
 #include <string>
 
-// The program's calls into the driver library. The library is opened by its
-// bare name at the first call of any operation, so LD_LIBRARY_PATH comes
-// first, then the program's RUNPATH, then the system's library paths. Each
-// operation is looked up at its first call and kept. A library that cannot be
-// opened raises RuntimeError 48, a missing operation RuntimeError 453; both
-// carry the loader's own text, and the next call tries again.
+// The program's calls into the driver library. At the first call of any
+// operation the library is opened by its bare name, through the loader's
+// standard search only (LD_LIBRARY_PATH, then the system's library cache and
+// directories), so an installed driver always wins. Only when that search
+// finds none is the simulator shipped with the program opened, by its full
+// path. Each operation is looked up at its first call and kept.
+// Failures raise RuntimeError and the next call tries again: no library
+// anywhere 53, a library that cannot be loaded 48, a missing operation 453.
 namespace Pallix400 {
 
 // One typed pointer per operation; null where a driver does not provide it.
@@ -36,8 +38,16 @@ private:
     const Operations* previous_;
 };
 
-// Forgets the loaded library and every operation found in it; the next call
-// opens `library` (a bare name or a path).
-void ResetLoader(const std::string& library = kLibraryName);
+// The simulator shipped with the program, by its full path; empty when the
+// program's own place is unknown.
+std::string BundledSimulator();
+
+// Forgets the loaded library and every operation found in it. The next call
+// opens `library` (a bare name or a path) or, when no file of that name is
+// found, `fallback` (empty: none).
+void ResetLoader(const std::string& library = kLibraryName, const std::string& fallback = BundledSimulator());
+
+// True once after a call has had to open the fallback simulator.
+bool TakeSimulatorNotice();
 
 }  // namespace Pallix400

@@ -1,5 +1,6 @@
 #include "ReadCommand.h"
 
+#include "Pallix400.h"
 #include "RuntimeError.h"
 #include "SensorFrame.h"
 #include "basExampleFunctions.h"
@@ -32,15 +33,23 @@ ReadCommandResult RunReadCommand(std::string_view decimalSeparator)
         if (bDriverReady) {
             readingStarted = true;
             const int32_t raw = ReadTemperature();
-            result.temperature = raw == kNoReading ? "Error" : FormatCelsius(raw, decimalSeparator);
+            if (raw != kNoReading) {
+                result.raw = raw;
+            }
+            result.temperature = result.raw ? FormatCelsius(raw, decimalSeparator) : "Error";
         }
     } catch (const RuntimeError& error) {
         // A driver library or operation that cannot be loaded must not end the
         // program: say why in the log, and let the next press try again.
-        result.statusLog += "Error: " + error.description() + "\r\n";
         if (readingStarted) {
+            LeaveSensorIdle();
             result.temperature = "Error";
         }
+        result.statusLog += "Error: " + error.description() + "\r\n";
+    }
+    if (Pallix400::TakeSimulatorNotice()) {
+        result.statusLog.insert(0,
+                                std::string("Simulated adapter: no ") + Pallix400::kLibraryName + " is installed\r\n");
     }
     return result;
 }

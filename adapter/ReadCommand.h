@@ -11,6 +11,7 @@
 struct ReadCommandResult {
     std::string statusLog;                   // this press's lines, each ended by CR LF
     std::optional<std::string> temperature;  // the temperature box's new text; empty: leave it
+    std::optional<int32_t> raw;              // the reading in 1/16 degree, when a valid one was taken
 };
 
 // `decimalSeparator` is the user's, as UTF-8.

@@ -9,7 +9,6 @@ class RuntimeError : public std::runtime_error {
 public:
     enum Number : int {
         InvalidArgument = 5,
-        Overflow = 6,
         OutOfMemory = 7,
         LibraryNotLoaded = 48,
         FileNotFound = 53,

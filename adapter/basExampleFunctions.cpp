@@ -81,4 +81,13 @@ int32_t ReadTemperature()
     return reading;
 }
 
+void LeaveSensorIdle() noexcept
+{
+    try {
+        Pallix400::WriteTestpins(kIdle);
+    } catch (...) {
+        // The driver cannot even take a pattern: there is nothing left to do.
+    }
+}
+
 }  // namespace basExampleFunctions

@@ -22,6 +22,10 @@ bool OpenAdapter(std::string& statusLog);
 // kNoReading when the driver is not ready or the frame was rejected.
 int32_t ReadTemperature();
 
+// After a reading broke off with an error: writes the idle pattern once, if
+// the driver can take it, so that the sensor is never left selected.
+void LeaveSensorIdle() noexcept;
+
 // Clocks the 17-bit frame in; the sensor must already be selected.
 int16_t ReadBits();
 

@@ -12,7 +12,7 @@ tool=bench-startup
 . "$root/scripts/virtual-screen.sh"
 
 build_targets PallixExample Pallix400Sim qtprobe startup_reference startup_bench
-on_virtual_screen "$build/bench/startup/startup_bench" --runs "$runs" \
+on_virtual_screen "$build/bin/startup_bench" --runs "$runs" \
     "$build/tools/qtprobe/libqtprobe.so" \
-    "$build/bench/startup/startup_reference" \
-    "$build/ui/PallixExample"
+    "$build/bin/startup_reference" \
+    "$build/bin/PallixExample"

@@ -5,4 +5,4 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${PALLIX_BUILD_DIR:-$root/build}
 
 "$root/scripts/setup.sh"
-exec "$build/ui/PallixExample"
+exec "$build/bin/PallixExample"

@@ -14,5 +14,5 @@ out=$root/docs/screenshot.png
 build_targets PallixExample Pallix400Sim qtprobe
 mkdir -p "$root/docs"
 on_virtual_screen env LD_PRELOAD="$build/tools/qtprobe/libqtprobe.so" QTPROBE_ACTION=screenshot QTPROBE_CLICK=1 \
-    QTPROBE_OUT="$out" PALLIX400_SIM_TEMP=23.5 "$build/ui/PallixExample"
+    QTPROBE_OUT="$out" PALLIX400_SIM_TEMP=23.5 "$build/bin/PallixExample"
 echo "screenshot: wrote $out"

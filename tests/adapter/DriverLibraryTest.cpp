@@ -1,5 +1,5 @@
-// The read command through the real loader, against the simulated driver
-// library and libraries that are missing or lack an operation.
+// The read command through the real loader, against the simulated driver, a
+// driver of its own, and libraries that are missing, broken or incomplete.
 #include "Pallix400.h"
 #include "ReadCommand.h"
 #include "Sleep.h"
@@ -8,90 +8,118 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
-class DriverLibrary : public testing::Test {
+const std::string kNowhere = "/nonexistent/libPallix400.so";
+const std::string kBroken = testing::TempDir() + "broken/libPallix400.so";  // a file that is no library
+const std::string kPinLog = testing::TempDir() + "driver_library_pins.txt";
+const std::string kSimulated = "Simulated adapter: no libPallix400.so is installed\r\n";
+
+std::string ReadCyclePatterns()  // 3, 1, seventeen times (0, 1), 3
+{
+    std::string patterns = "31";
+    for (int bit = 0; bit < 17; ++bit) {
+        patterns += "01";
+    }
+    return patterns + "3";
+}
+
+struct LibraryCase {
+    const char* name;
+    std::string library;   // what the loader's search is asked for
+    std::string fallback;  // the simulator, if the search finds nothing
+    const char* fault;     // the simulator's PALLIX400_SIM_FAULT
+    std::string log;       // how the status log starts
+    std::optional<std::string> temperature;
+    std::string pins;  // the test driver's patterns; "-": not looked at
+    friend void PrintTo(const LibraryCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class DriverLibrary : public testing::TestWithParam<LibraryCase> {
 protected:
+    static void SetUpTestSuite()
+    {
+        std::system(("mkdir -p " + testing::TempDir() + "broken").c_str());
+        std::ofstream{kBroken} << "not a shared library\n";
+    }
     void SetUp() override
     {
         basExampleFunctions::bDriverReady = false;
         realSleep_ = platform::ReplaceSleep([](std::chrono::milliseconds) {});
+        std::remove(kPinLog.c_str());
+        setenv("PALLIX_TEST_DRIVER_LOG", kPinLog.c_str(), 1);
+        setenv("PALLIX400_SIM_TEMP", "25", 1);
+        setenv("PALLIX400_SIM_FAULT", GetParam().fault, 1);
+        Pallix400::ResetLoader(GetParam().library, GetParam().fallback);
     }
     void TearDown() override
     {
         platform::ReplaceSleep(realSleep_);
         Pallix400::ResetLoader();
         basExampleFunctions::bDriverReady = false;
-        for (const char* name : {"PALLIX400_SIM_TEMP", "PALLIX400_SIM_FAULT", "PALLIX400_SIM_NOISE"}) {
-            unsetenv(name);
-        }
-    }
-    // The simulator, freshly loaded with these settings at the next call.
-    static void UseSimulator(const char* fault = "", const char* noise = "")
-    {
-        setenv("PALLIX400_SIM_TEMP", "25", 1);
-        setenv("PALLIX400_SIM_FAULT", fault, 1);
-        setenv("PALLIX400_SIM_NOISE", noise, 1);
-        Pallix400::ResetLoader(PALLIX_SIMULATOR);
     }
     platform::SleepFunction realSleep_;
 };
 
-struct FaultCase {
-    const char* name;
-    const char* fault;
-    const char* logStart;
-    bool opened;
-    const char* temperature;  // null: the box is left as it is
-};
-
-class Faults : public DriverLibrary, public testing::WithParamInterface<FaultCase> {};
-
-TEST_P(Faults, ShowInTheLogOrTheTemperature)
+TEST_P(DriverLibrary, ShowsInTheLogAndTheTemperature)
 {
-    const FaultCase& c = GetParam();
-    UseSimulator(c.fault, "1");
+    const LibraryCase& c = GetParam();
     const ReadCommandResult result = RunReadCommand(".");
-    EXPECT_EQ(result.statusLog.rfind(c.logStart, 0), 0U) << result.statusLog;
-    EXPECT_EQ(basExampleFunctions::bDriverReady, c.opened);
-    if (c.temperature == nullptr) {
-        EXPECT_FALSE(result.temperature.has_value());
-    } else {
-        EXPECT_EQ(result.temperature, c.temperature);
+    EXPECT_EQ(result.statusLog.substr(0, c.log.size()), c.log) << result.statusLog;
+    EXPECT_EQ(result.temperature, c.temperature);
+    if (c.pins != "-") {
+        std::stringstream pins;
+        pins << std::ifstream{kPinLog}.rdbuf();
+        EXPECT_EQ(pins.str(), c.pins);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Simulated, Faults,
-                         testing::Values(FaultCase{"None", "", "Port: 1\r\n", true, "25"},
-                                         FaultCase{"Init", "init", "Error: InitiateDriver: simulated fault", false,
-                                                   nullptr},
-                                         FaultCase{"Port", "port", "Can not set Port1\r\nPort: 0\r\n", false, nullptr},
-                                         FaultCase{"NoSensor", "no-sensor", "Port: 1\r\n", true, "Error"},
-                                         FaultCase{"NoiseOnEveryBit", "noise", "Port: 1\r\n", true, "Error"}),
-                         [](const auto& test) { return std::string(test.param.name); });
-
-TEST_F(DriverLibrary, MissingLibraryIsReportedAndTheNextPressTriesAgain)
-{
-    Pallix400::ResetLoader("/nonexistent/libPallix400.so");
-    const ReadCommandResult missing = RunReadCommand(".");
-    EXPECT_EQ(missing.statusLog, "Error: File not found: /nonexistent/libPallix400.so: cannot open shared object file: "
-                                 "No such file or directory\r\n");
-    EXPECT_FALSE(missing.temperature.has_value());
-    EXPECT_FALSE(basExampleFunctions::bDriverReady);
-
-    UseSimulator();
-    EXPECT_EQ(RunReadCommand(".").statusLog, "Port: 1\r\n");
-}
-
-TEST_F(DriverLibrary, LibraryLackingAnOperationFailsThatReadOnly)
-{
-    Pallix400::ResetLoader(PALLIX_LACKING_DRIVER);
-    const ReadCommandResult result = RunReadCommand(".");
-    const std::string expectedStart = "Port: 1\r\nError: Entry point ReadTestpins not found: ";
-    EXPECT_EQ(result.statusLog.rfind(expectedStart, 0), 0U) << result.statusLog;
-    EXPECT_NE(result.statusLog.find("undefined symbol: ReadTestpins"), std::string::npos) << result.statusLog;
-    EXPECT_EQ(result.temperature, "Error");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Libraries, DriverLibrary,
+    testing::Values(
+        LibraryCase{"AnInstalledDriverWinsOverTheSimulator", PALLIX_TEST_DRIVER, PALLIX_SIMULATOR, "", "Port: 1\r\n",
+                    "25", ReadCyclePatterns()},
+        LibraryCase{"TheSimulatorWhenNoDriverIsFoundSaysSo", kNowhere, PALLIX_SIMULATOR, "", kSimulated + "Port: 1\r\n",
+                    "25", "-"},
+        LibraryCase{"NeitherDriverNorSimulator",
+                    kNowhere,
+                    kNowhere + ".too",
+                    "",
+                    "Error: File not found: " + kNowhere + "\r\n",
+                    {},
+                    "-"},
+        LibraryCase{"AFileThatIsNoLibrary",
+                    kBroken,
+                    PALLIX_SIMULATOR,
+                    "",
+                    "Error: Cannot load the driver library: " + kBroken + ": ",
+                    {},
+                    "-"},
+        LibraryCase{
+            "ABrokenSimulator", kNowhere, kBroken, "", "Error: Cannot load the driver library: " + kBroken, {}, "-"},
+        LibraryCase{"ALackingOperationEndsTheReadingWithTheSensorDeselected", PALLIX_LACKING_DRIVER, "", "",
+                    "Port: 1\r\nError: Entry point ReadTestpins not found: " PALLIX_LACKING_DRIVER
+                    ": undefined symbol: ReadTestpins\r\n",
+                    "Error", "3103"},
+        LibraryCase{"SimulatedInitFault",
+                    kNowhere,
+                    PALLIX_SIMULATOR,
+                    "init",
+                    kSimulated + "Error: InitiateDriver: simulated fault",
+                    {},
+                    "-"},
+        LibraryCase{"SimulatedPortFault",
+                    kNowhere,
+                    PALLIX_SIMULATOR,
+                    "port",
+                    kSimulated + "Can not set Port1\r\nPort: 0\r\n",
+                    {},
+                    "-"},
+        LibraryCase{"SimulatedSensorMissing", kNowhere, PALLIX_SIMULATOR, "no-sensor", kSimulated + "Port: 1\r\n",
+                    "Error", "-"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

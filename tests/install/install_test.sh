@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/bin/bash
 # Installs the build into a temporary prefix, checks the installed files, and
 # starts the installed program with the qtprobe library preloaded: one press
 # of Read must load the driver installed beside it and open port 1.
@@ -75,13 +75,26 @@ for size in 16x16 32x32; do
     fi
 done
 
-if [ -x "$program" ]; then
-    runpath=$(readelf -d "$program" | sed -n 's/.*(\(RUNPATH\|RPATH\)).*\[\(.*\)\]/\2/p')
-    case $runpath in
-        *"$build"*) fail "the installed program's RUNPATH '$runpath' names the build tree" ;;
-        *"$source"*) fail "the installed program's RUNPATH '$runpath' names the source tree" ;;
-    esac
+# No program or library carries a RUNPATH or RPATH element that is empty or
+# relative (the loader reads those against the current directory) or that
+# names a directory holding a driver: the driver comes from the loader's
+# standard search only.
+find "$build" "$prefix" -type f \( -perm -u+x -o -name '*.so*' \) | while read -r file; do
+    [ "$(head -c 4 "$file" | tail -c 3)" = ELF ] || continue
+    readelf -d "$file" 2>/dev/null | sed -n 's/.*(\(RUNPATH\|RPATH\)).*\[\(.*\)\]/\2/p' | tr ':' '\n' |
+        while IFS= read -r element; do
+            case $element in
+                /* | '$ORIGIN'*) [ ! -e "${element/\$ORIGIN/$(dirname "$file")}/libPallix400.so" ] ||
+                    echo "$file: its search path names a driver directory, $element" ;;
+                *) echo "$file: its search path has an empty or relative element '$element'" ;;
+            esac
+        done
+done >"$prefix/search-paths.txt"
+if [ -s "$prefix/search-paths.txt" ]; then
+    fail "$(cat "$prefix/search-paths.txt")"
+fi
 
+if [ -x "$program" ]; then
     out=$prefix/probe.txt
     timeout 60 env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen LD_PRELOAD="$probe" \
         QTPROBE_ACTION=read QTPROBE_OUT="$out" "$program"
@@ -97,6 +110,8 @@ if [ -x "$program" ]; then
             "$prefix"/*) ;;
             *) fail "the installed program loaded the driver '$found', not one inside $prefix" ;;
         esac
+        grep -q "^Simulated adapter: no libPallix400.so is installed$" "$out" ||
+            fail "the status box does not say that the simulated adapter is in use"
         grep -q "Port: 1" "$out" || fail "the status box does not show 'Port: 1'"
         temperature=$(head -n 1 "$out")
         echo "$temperature" | grep -Eqx -- '-?[0-9]+([.,][0-9]+)?' ||
