@@ -12,6 +12,7 @@ public:
         OutOfMemory = 7,
         LibraryNotLoaded = 48,
         FileNotFound = 53,
+        PermissionDenied = 70,
         EntryPointNotFound = 453,
     };
 

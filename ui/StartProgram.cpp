@@ -7,21 +7,16 @@
 #include <QStringList>
 
 namespace platform {
-namespace {
-
-bool IsProgramFile(const QString& path)
-{
-    const QFileInfo file(path);
-    return file.isFile() && file.isExecutable();
-}
-
-}  // namespace
 
 void StartProgram(const QString& commandLine)
 {
     for (qsizetype end = commandLine.indexOf(u' ', 1);; end = commandLine.indexOf(u' ', end + 1)) {
         const QString program = end < 0 ? commandLine : commandLine.left(end);
-        if (!program.isEmpty() && IsProgramFile(program)) {
+        const QFileInfo file(program);
+        if (!program.isEmpty() && file.exists() && !file.isDir()) {
+            if (!file.isExecutable()) {
+                throw RuntimeError(RuntimeError::PermissionDenied, ("Permission denied: " + program).toStdString());
+            }
             QProcess process;
             process.setProgram(program);
             if (end >= 0) {

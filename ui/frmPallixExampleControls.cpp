@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace frmPallixExampleControls {
 namespace {
 
@@ -119,6 +121,18 @@ QWidget* Create(const Control& control, QWidget* container)
         // those over its own surface.
         widget->setAttribute(Qt::WA_NoMousePropagation);
         widget->setFocusPolicy(TakesFocus(control.type) ? Qt::StrongFocus : Qt::NoFocus);
+    }
+    if (control.type == ControlType::Link) {
+        // As wide as its text needs, so that the strip beside it stays the
+        // window's own surface.
+        const int textWidth = widget->fontMetrics().horizontalAdvance(Caption(control));
+        widget->resize(std::max(widget->width(), textWidth), widget->height());
+    }
+    if (control.type == ControlType::Frame || control.type == ControlType::CommandButton) {
+        // The window's pointer shows over its surface and the labels and
+        // pictures on it; frames, what they hold, and buttons keep their own
+        // (text boxes have theirs already).
+        widget->setCursor(Qt::ArrowCursor);
     }
     if (control.tabIndex != frmPallixExampleLayout::kNoTabIndex) {
         widget->setProperty(kTabIndexProperty, control.tabIndex);

@@ -13,8 +13,8 @@ constexpr Qt::Alignment Left = Qt::AlignLeft;
 constexpr Qt::Alignment Right = Qt::AlignRight;
 constexpr Qt::Alignment NoText = {};
 
-// txtTemperatur and lblUrl are wider than the design's 8-point dialog font
-// needed, so that the toolkit's face fits them.
+// txtTemperatur is wider than the design's 8-point dialog font needed, so
+// that the toolkit's face fits it; lblUrl widens to its text when made.
 // clang-format off
 constexpr std::array kControls = std::to_array<Control>({
 //   type           name             in            caption                       left  top   width height tab   text
@@ -49,7 +49,7 @@ constexpr std::array kControls = std::to_array<Control>({
     {TextBox,       "txtTemperatur", "frReadTemp", "No value",                   1080, 840,  975,  285,   15,   Right},
     {Label,         "lblC",          "frReadTemp", "\u00B0C",                    2160, 840,  375,  255,   16,   Left},
     {CommandButton, "cmdClose",      nullptr,      "&Close",                     240,  5760, 1095, 375,   0,    NoText},
-    {Link,          "lblUrl",        nullptr,      Maker::kWebAddressCaption,    3720, 360,  2895, 255,   2,    Left},
+    {Link,          "lblUrl",        nullptr,      Maker::kWebAddressCaption,    3720, 360,  1815, 255,   2,    Left},
     {Label,         "lblMiral",      nullptr,      Maker::kCompanyName,          3720, 120,  2895, 255,   1,    Left},
     {Image,         "imgMiral",      nullptr,      ":/pictures/logo.png",        1920, 120,  1500, 495,   None, NoText},
 });

@@ -14,49 +14,54 @@ class ProgramHelpers : public QObject {
 private slots:
     void initTestCase() { QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample")); }
 
-    void TheShortestBeginningOfTheLineThatIsAProgramGetsTheRestAsItsArgument_data()
+    void TheShortestBeginningOfTheLineThatNamesAFileIsTheProgram_data()
     {
-        QTest::addColumn<QStringList>("files");  // "name*" a recorder, "name/" a folder, else a plain file
+        // "name*" a recorder, "name!" an executable that is no program, "name/" a folder, else a plain file
+        QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("started");  // empty: error 53
+        QTest::addColumn<QString>("outcome");  // the program started, or the error
         QTest::addColumn<QByteArray>("recorded");
         QTest::newRow("blanks in the path") << QStringList{"my web browser*"} << "my web browser http://a.example x"
                                             << "my web browser" << QByteArray("1\n[http://a.example x]\n");
-        QTest::newRow("a shorter plain file is passed over") << QStringList{"my", "my browser*"} << "my browser x"
-                                                             << "my browser" << QByteArray("1\n[x]\n");
         QTest::newRow("a shorter folder is passed over") << QStringList{"tools/", "tools dir/run*"} << "tools dir/run x"
                                                          << "tools dir/run" << QByteArray("1\n[x]\n");
         QTest::newRow("a shorter program wins") << QStringList{"my*", "my browser*"} << "my browser x"
                                                 << "my" << QByteArray("1\n[browser x]\n");
-        QTest::newRow("no program is error 53") << QStringList{"my", "tools/"} << "my x"
-                                                << "" << QByteArray();
+        QTest::newRow("a file that may not be run is error 70") << QStringList{"my", "my browser*"} << "my browser x"
+                                                                << "error 70" << QByteArray();
+        QTest::newRow("a file that is no program is error 5") << QStringList{"my browser!"} << "my browser x"
+                                                              << "error 5" << QByteArray();
+        QTest::newRow("no file is error 53") << QStringList{"tools/"} << "my x"
+                                             << "error 53" << QByteArray();
     }
 
-    void TheShortestBeginningOfTheLineThatIsAProgramGetsTheRestAsItsArgument()
+    void TheShortestBeginningOfTheLineThatNamesAFileIsTheProgram()
     {
         QFETCH(QStringList, files);
         QFETCH(QString, line);
-        QFETCH(QString, started);
+        QFETCH(QString, outcome);
         QFETCH(QByteArray, recorded);
         QTemporaryDir dir;
         for (QString file : files) {
             QVERIFY(QDir().mkpath(QFileInfo(dir.filePath(file)).path()));
-            if (file.endsWith(u'/')) {
+            const QChar kind = file.back();
+            if (kind == u'/') {
                 continue;
             }
-            const bool program = file.endsWith(u'*');
-            if (program) {
+            if (kind == u'*' || kind == u'!') {
                 file.chop(1);
             }
-            QVERIFY(WriteFile(dir.filePath(file), program ? kRecorder : "not a program\n", program));
+            const QByteArray content = kind == u'*' ? kRecorder : QByteArray("\x7f\x01 not a program\n");
+            QVERIFY(WriteFile(dir.filePath(file), content, kind == u'*' || kind == u'!'));
         }
         try {
             platform::StartProgram(dir.filePath(line));
-            QVERIFY(!started.isEmpty());
-            QTRY_COMPARE(Contents(dir.filePath(started + QStringLiteral(".out"))), recorded);
+            QTRY_COMPARE(Contents(dir.filePath(outcome + QStringLiteral(".out"))), recorded);
         } catch (const RuntimeError& error) {
-            QCOMPARE(started, QString());
-            QCOMPARE(error.number(), 53);
+            QCOMPARE(QStringLiteral("error %1").arg(error.number()), outcome);
+            if (error.number() != 53) {  // the reason names the file
+                QVERIFY2(QString::fromStdString(error.description()).contains(dir.path()), error.what());
+            }
         }
     }
 

@@ -16,12 +16,16 @@ QString FocusName()
 }
 
 // Where in the window a move over `target` lands: "surface" is the window's own
-// empty top-left corner; a frame is met at its left edge, clear of its contents;
+// empty top-left corner, "strip" the surface right of the link; a frame is met at its left edge, clear of its contents;
 // anything else at its centre.
 QPoint PointOf(const QWidget& window, const QString& target)
 {
     if (target == u"surface") {
         return QPoint(8, 8);
+    }
+    if (target == u"strip") {  // right of the web address, where a wider label would have reached
+        const QWidget* link = ControlOf(window, "lblUrl");
+        return link->geometry().topRight() + QPoint(30, link->height() / 2);
     }
     const QWidget* control = ControlOf(window, qPrintable(target));
     const QPoint local = control->inherits("QGroupBox") ? QPoint(2, control->height() / 2) : control->rect().center();
@@ -100,70 +104,85 @@ private slots:
         }
     }
 
-    void TheLinkUnderlinesWithAHandOverItselfAndRestsOnlyOverTheSurface_data()
+    void TheLinkUnderlinesWithAHandOverTheWindowAndRestsOnlyOverTheSurface_data()
     {
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<bool>("hover");
-        QTest::newRow("at first it rests") << QStringList{} << false;
-        QTest::newRow("over the link it underlines") << QStringList{"lblUrl"} << true;
-        QTest::newRow("over the surface it rests again") << QStringList{"lblUrl", "surface"} << false;
-        QTest::newRow("back over the link after resting") << QStringList{"lblUrl", "surface", "lblUrl"} << true;
-        QTest::newRow("another control alone leaves it resting") << QStringList{"lblMiral"} << false;
-        for (const char* control : {"lblMiral", "imgMiral", "frLayout", "Image1", "cmdClose", "txtOutput"}) {
-            QTest::addRow("from the link onto %s it stays", control) << QStringList{"lblUrl", control} << true;
+        QTest::addColumn<Qt::CursorShape>("pointer");  // where the last move ended
+        const auto hand = Qt::PointingHandCursor;
+        const auto arrow = Qt::ArrowCursor;
+        QTest::newRow("at first it rests") << QStringList{} << false << arrow;
+        QTest::newRow("over the link it underlines") << QStringList{"lblUrl"} << true << hand;
+        QTest::newRow("over the surface it rests again") << QStringList{"lblUrl", "surface"} << false << arrow;
+        QTest::newRow("beside the address is the surface") << QStringList{"lblUrl", "strip"} << false << arrow;
+        QTest::newRow("back over the link after resting") << QStringList{"lblUrl", "surface", "lblUrl"} << true << hand;
+        QTest::newRow("another control alone leaves it resting") << QStringList{"lblMiral"} << false << arrow;
+        const std::pair<const char*, Qt::CursorShape> controls[] = {
+            {"lblMiral", hand}, {"imgMiral", hand},  {"frLayout", arrow},
+            {"Image1", arrow},  {"cmdClose", arrow}, {"txtOutput", Qt::IBeamCursor}};
+        for (const auto& [control, pointer] : controls) {
+            QTest::addRow("from the link onto %s it stays", control)
+                << QStringList{"lblUrl", control} << true << pointer;
             QTest::addRow("dragging over %s after the link keeps it", control)
-                << QStringList{"lblUrl", QStringLiteral("drag ") + control} << true;
+                << QStringList{"lblUrl", QStringLiteral("drag ") + control} << true << pointer;
         }
     }
 
-    void TheLinkUnderlinesWithAHandOverItselfAndRestsOnlyOverTheSurface()
+    void TheLinkUnderlinesWithAHandOverTheWindowAndRestsOnlyOverTheSurface()
     {
         QFETCH(QStringList, moves);
         QFETCH(bool, hover);
+        QFETCH(Qt::CursorShape, pointer);
         auto window = ShowLoadedWindow();
         auto* link = ControlOf<QLabel>(*window, "lblUrl");
         // From the surface's far corner: a move to where the mouse already is is no move.
-        QTest::mouseMove(window->windowHandle(), QPoint(window->width() - 8, window->height() - 8));
+        QPoint point(window->width() - 8, window->height() - 8);
+        QTest::mouseMove(window->windowHandle(), point);
         for (const QString& target : moves) {
             const bool drag = target.startsWith(u"drag ");  // the left button held down on the control
-            const QPoint point = PointOf(*window, drag ? target.mid(5) : target);
+            point = PointOf(*window, drag ? target.mid(5) : target);
             if (drag) {
                 QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, point);
+                point += QPoint(2, 0);
             }
-            QTest::mouseMove(window->windowHandle(), point + QPoint(drag ? 2 : 0, 0));
+            QTest::mouseMove(window->windowHandle(), point);
             if (drag) {
-                QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, point + QPoint(2, 0));
+                QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, point);
             }
         }
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(link->font().underline(), hover);
-        QCOMPARE(window->cursor().shape(), hover ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        const QWidget* under = window->childAt(point);
+        QCOMPARE((under != nullptr ? under : window.get())->cursor().shape(), pointer);
     }
 
     void AClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot_data()
     {
-        QTest::addColumn<QByteArray>("browser");  // what lies at the browser path; empty: nothing
+        QTest::addColumn<QString>("browser");  // what lies at the browser path
         QTest::addColumn<bool>("doubleClick");
-        QTest::addColumn<int>("boxes");
+        QTest::addColumn<QString>("box");  // how the message box's text starts; empty: no box
         QTest::addColumn<QByteArray>("recorded");
-        const QByteArray broken("\x7f\x01 not a program\n");
         QTest::newRow("a click opens the maker's address")
-            << QByteArray(kRecorder) << false << 0 << QByteArray("1\n[http://www.miral.example]\n");
-        QTest::newRow("no program at the path shows nothing") << QByteArray() << false << 0 << QByteArray();
-        QTest::newRow("a program that cannot start is reported") << broken << false << 1 << QByteArray();
-        QTest::newRow("a double click starts it once") << broken << true << 1 << QByteArray();
+            << "recorder" << false << "" << QByteArray("1\n[http://www.miral.example]\n");
+        QTest::newRow("no file at the path shows nothing") << "nothing" << false << "" << QByteArray();
+        QTest::newRow("a file that may not be run is reported")
+            << "plain file" << false << "Permission denied: " << QByteArray();
+        QTest::newRow("a program that cannot start is reported")
+            << "broken" << false << "Can not start " << QByteArray();
+        QTest::newRow("a double click starts it once") << "broken" << true << "Can not start " << QByteArray();
     }
 
     void AClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot()
     {
-        QFETCH(QByteArray, browser);
+        QFETCH(QString, browser);
         QFETCH(bool, doubleClick);
-        QFETCH(int, boxes);
+        QFETCH(QString, box);
         QFETCH(QByteArray, recorded);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("my browser"));  // a blank in the path
-        if (!browser.isEmpty()) {
-            QVERIFY(WriteFile(path, browser, true));
+        if (browser != u"nothing") {
+            const QByteArray content = browser == u"recorder" ? kRecorder : QByteArray("\x7f\x01 not a program\n");
+            QVERIFY(WriteFile(path, content, browser != u"plain file"));
         }
         MessageBoxCatcher catcher;
         auto window = ShowLoadedWindow();
@@ -174,9 +193,9 @@ private slots:
         } else {
             QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, link);
         }
-        QCOMPARE(catcher.seen.size(), boxes);
-        for (const QString& box : catcher.seen) {
-            QVERIFY2(box.startsWith(u"PallixExample|") && box.contains(path), qPrintable(box));
+        QCOMPARE(catcher.seen.size(), box.isEmpty() ? 0 : 1);
+        for (const QString& seen : catcher.seen) {
+            QVERIFY2(seen.startsWith(QStringLiteral("PallixExample|") + box) && seen.contains(path), qPrintable(seen));
         }
         if (!recorded.isEmpty()) {
             QTRY_COMPARE(Contents(path + QStringLiteral(".out")), recorded);
