@@ -7,12 +7,15 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kNoDisplay = 1;
 
 void SetProgramIdentity()
 {
@@ -27,7 +30,9 @@ std::optional<int> CheckCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Reads an SPI temperature sensor through the test pins of a Pallix400 adapter."));
-    parser.addHelpOption();
+    // Not addHelpOption(): its --help-all would promise the toolkit's own options.
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                        QStringLiteral("Displays help on commandline options.")));
     parser.addVersionOption();
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "PallixExample: %s\nTry 'PallixExample --help'.\n", qPrintable(parser.errorText()));
@@ -53,13 +58,30 @@ std::optional<int> CheckCommandLine(const QStringList& arguments)
 bool AsksForHelpOrVersion(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+        for (const char* option : {"-h", "--help", "-?", "-v", "--version"}) {
             if (std::strcmp(argv[i], option) == 0) {
                 return true;
             }
         }
     }
     return false;
+}
+
+QStringList heldMessages;
+
+// While the toolkit opens the display: its messages are held back, and its
+// fatal one, that no display can be opened, becomes one line that says what
+// to do, and exit status 1 instead of an abort.
+void HoldStartMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        heldMessages << message;
+        return;
+    }
+    std::fputs("PallixExample: no display to show the window on: set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) "
+               "to a running desktop, or start it on a virtual one with 'xvfb-run -a PallixExample'\n",
+               stderr);
+    std::_Exit(kNoDisplay);
 }
 
 }  // namespace
@@ -72,9 +94,15 @@ int main(int argc, char* argv[])
         return CheckCommandLine(QCoreApplication::arguments()).value_or(0);
     }
 
+    qInstallMessageHandler(HoldStartMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
+    for (const QString& message : std::as_const(heldMessages)) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
     SetProgramIdentity();
     QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.miral.PallixExample"));
     if (const auto status = CheckCommandLine(QCoreApplication::arguments())) {
         return *status;
     }
