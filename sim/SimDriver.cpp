@@ -52,7 +52,7 @@ int32_t SimDriver::InitiateDriver(int32_t mode)
         std::string reason;
         trace_ = TraceFile::Open(settings_.tracePath, Levels(), reason);
         if (!trace_) {
-            traceError_ = std::string{kTraceVariable} + "=" + settings_.tracePath + " cannot be opened: " + reason;
+            traceError_ = SettingError(reason, kTraceVariable, settings_.tracePath);
             return kBadSetting;
         }
         traceError_.clear();
@@ -89,7 +89,9 @@ int32_t SimDriver::WriteTestpins(int32_t outputs)
         trace_->Record(Levels());
         // Flushed at each deselect, so the file is usable while the program runs.
         if (wasSelected && (sensor_.Outputs() & Pallix400::kChipSelectBit) != 0) {
-            trace_->Flush();
+            if (!trace_->Flush()) {
+                trace_.reset();  // reported once; the readings go on without it
+            }
         }
     }
     return 1;

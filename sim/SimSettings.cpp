@@ -1,5 +1,6 @@
 #include "SimSettings.h"
 
+#include <Pallix400Api.h>
 #include <charconv>
 #include <cmath>
 
@@ -30,11 +31,6 @@ std::string Value(const EnvironmentLookup& lookup, const char* name)
 {
     const char* value = lookup(name);
     return value == nullptr ? std::string{} : std::string{value};
-}
-
-std::string NotUnderstood(const char* name, const std::string& value, const char* hint)
-{
-    return std::string{name} + "=" + value + " is not understood: " + hint;
 }
 
 std::optional<Pallix400Sim::Fault> ParseFault(const std::string& text)
@@ -69,6 +65,20 @@ std::optional<double> ParseProbability(const std::string& text)
 
 }  // namespace
 
+std::string SettingError(const std::string& reason, const char* name, const std::string& value)
+{
+    std::string message = reason + ": " + name + "=" + value;
+    const auto room = static_cast<std::size_t>(Pallix400::kErrorTextSize);
+    if (message.size() > room) {
+        std::size_t cut = room - 3;
+        while (cut > 0 && (static_cast<unsigned char>(message[cut]) & 0xC0U) == 0x80U) {
+            --cut;  // not inside a character of the value
+        }
+        message = message.substr(0, cut) + "...";
+    }
+    return message;
+}
+
 Settings ReadSettings(const EnvironmentLookup& lookup)
 {
     Settings settings;
@@ -81,20 +91,20 @@ Settings ReadSettings(const EnvironmentLookup& lookup)
     if (const std::string text = Value(lookup, kTemperatureVariable); !text.empty()) {
         settings.temperature = ParseDecimal(text);
         if (!settings.temperature) {
-            fail(NotUnderstood(kTemperatureVariable, text, "use degrees Celsius, e.g. 25.0625 or -10"));
+            fail(SettingError("not degrees Celsius like 25.0625 or -10", kTemperatureVariable, text));
         }
     }
     const std::string faultText = Value(lookup, kFaultVariable);
     if (const auto fault = ParseFault(faultText)) {
         settings.fault = *fault;
     } else {
-        fail(NotUnderstood(kFaultVariable, faultText, "use init, port, no-sensor or noise"));
+        fail(SettingError("not init, port, no-sensor or noise", kFaultVariable, faultText));
     }
     if (const std::string text = Value(lookup, kNoiseVariable); !text.empty()) {
         if (const auto probability = ParseProbability(text)) {
             settings.noiseProbability = *probability;
         } else {
-            fail(NotUnderstood(kNoiseVariable, text, "use a probability from 0 to 1, e.g. 0.05"));
+            fail(SettingError("not a probability from 0 to 1 like 0.05", kNoiseVariable, text));
         }
     }
     settings.tracePath = Value(lookup, kTraceVariable);

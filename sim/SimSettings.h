@@ -29,4 +29,8 @@ using EnvironmentLookup = std::function<const char*(const char* name)>;
 
 Settings ReadSettings(const EnvironmentLookup& lookup);
 
+// "<reason>: NAME=value", cut to the 100 characters the program reads of an
+// error text and ended with "..." when longer, so the reason always shows.
+std::string SettingError(const std::string& reason, const char* name, const std::string& value);
+
 }  // namespace Pallix400Sim

@@ -1,23 +1,37 @@
 #include "TraceFile.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace Pallix400Sim {
 
 std::unique_ptr<TraceFile> TraceFile::Open(const std::string& path, const PinLevels& levels, std::string& error)
 {
+    // A FIFO or a device could block the driver or swallow the trace: only a
+    // regular file, new or old, takes one.
+    struct stat existing {};
+    if (stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        error = "the trace goes to regular files only";
+        return nullptr;
+    }
     std::unique_ptr<TraceFile> trace{new TraceFile};
     errno = 0;
     trace->file_.open(path, std::ios::out | std::ios::trunc);
     if (!trace->file_) {
-        error = errno != 0 ? std::strerror(errno) : "the file cannot be created";
+        error = std::string("the trace file cannot be written (") +
+                (errno != 0 ? std::strerror(errno) : "unknown reason") + ")";
         return nullptr;
     }
+    trace->path_ = path;
     trace->start_ = std::chrono::steady_clock::now();
     trace->writer_ = std::make_unique<VcdWriter>(trace->file_);
     trace->writer_->Start(levels);
-    trace->writer_->Flush();
+    if (!trace->Flush()) {
+        error = "the trace file cannot be written";
+        return nullptr;
+    }
     return trace;
 }
 
@@ -27,9 +41,17 @@ void TraceFile::Record(const PinLevels& levels)
     writer_->Record(std::chrono::duration_cast<std::chrono::nanoseconds>(elapsed).count(), levels);
 }
 
-void TraceFile::Flush()
+bool TraceFile::Flush()
 {
+    errno = 0;
     writer_->Flush();
+    if (file_.good()) {
+        return true;
+    }
+    const int reason = errno;
+    std::fprintf(stderr, "libPallix400 (simulated): writing the trace to %s failed (%s); tracing stops\n",
+                 path_.c_str(), reason != 0 ? std::strerror(reason) : "unknown reason");
+    return false;
 }
 
 }  // namespace Pallix400Sim

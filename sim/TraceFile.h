@@ -13,16 +13,20 @@ namespace Pallix400Sim {
 
 class TraceFile {
 public:
-    // Opens (and empties) the file at `path` and writes the header with the
-    // current levels. On failure returns null and puts the reason into `error`.
+    // Opens (and empties) the regular file at `path` and writes the header
+    // with the current levels. On failure returns null and puts the reason
+    // into `error`.
     static std::unique_ptr<TraceFile> Open(const std::string& path, const PinLevels& levels, std::string& error);
 
     void Record(const PinLevels& levels);
-    void Flush();
+    // False, after saying so on standard error, when the file could not take
+    // what was written (a full disk, say): the trace is then of no more use.
+    bool Flush();
 
 private:
     TraceFile() = default;
 
+    std::string path_;
     std::ofstream file_;
     std::unique_ptr<VcdWriter> writer_;
     std::chrono::steady_clock::time_point start_;

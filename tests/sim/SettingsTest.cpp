@@ -24,7 +24,9 @@ TEST_P(Settings, GiveTheProgramWhatTheAdapterWould)
     Pallix400Sim::Control{}.Seed(42);
     std::string outcome;
     if (const int32_t code = InitiateDriver(Pallix400::kInitiateMode); code != Pallix400::kDriverReady) {
-        outcome = "InitiateDriver fails: " + SimTest::ErrorText(code);
+        const std::string message = SimTest::ErrorText(code);
+        EXPECT_LE(message.size(), 100U) << "more than the program reads: " << message;
+        outcome = "InitiateDriver fails: " + message;
     } else if (SetPort(1) == 0) {
         outcome = "SetPort fails";
     } else {
@@ -50,11 +52,18 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"NoSensorLeavesTheLineHigh", "FAULT=no-sensor", "no reading 11111111111111111"},
         SettingsCase{"NoiseNever", "TEMP=25 FAULT=noise NOISE=0", "400"},
         SettingsCase{"NoiseOnEveryBit", "TEMP=25 FAULT=noise NOISE=1", "no reading 11110011011111001"},
-        SettingsCase{"BadTemperature", "TEMP=25,5", "InitiateDriver fails: PALLIX400_SIM_TEMP=25,5 "},
-        SettingsCase{"BadFault", "FAULT=nosensor", "InitiateDriver fails: PALLIX400_SIM_FAULT=nosensor "},
-        SettingsCase{"BadNoise", "FAULT=noise NOISE=2", "InitiateDriver fails: PALLIX400_SIM_NOISE=2 "},
+        SettingsCase{"BadTemperature", "TEMP=25,5",
+                     "InitiateDriver fails: not degrees Celsius like 25.0625 or -10: PALLIX400_SIM_TEMP=25,5"},
+        SettingsCase{"BadFault", "FAULT=nosensor",
+                     "InitiateDriver fails: not init, port, no-sensor or noise: PALLIX400_SIM_FAULT=nosensor"},
+        SettingsCase{"BadNoise", "FAULT=noise NOISE=2",
+                     "InitiateDriver fails: not a probability from 0 to 1 like 0.05: PALLIX400_SIM_NOISE=2"},
         SettingsCase{"TraceFileThatCannotBeMade", "TRACE=/nonexistent/dir/x.vcd",
-                     "InitiateDriver fails: PALLIX400_SIM_TRACE=/nonexistent/dir/x.vcd "}),
+                     "InitiateDriver fails: the trace file cannot be written (No such file or directory): "},
+        SettingsCase{"TraceToADevice", "TRACE=/dev/null",
+                     "InitiateDriver fails: the trace goes to regular files only: PALLIX400_SIM_TRACE=/dev/null"},
+        SettingsCase{"ALongValueIsCutAfterTheReason", "FAULT=no-sensor-and-no-adapter-and-no-cable-and-no-power-at-all",
+                     "InitiateDriver fails: not init, port, no-sensor or noise: PALLIX400_SIM_FAULT=no-sensor-and-"}),
     ::testing::PrintToStringParamName());
 
 }  // namespace

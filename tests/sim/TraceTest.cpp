@@ -3,10 +3,13 @@
 #include "VcdWriter.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -103,6 +106,36 @@ TEST_F(Trace, RecordsReadingsThatDecodeAsSpiModeThreeWhileTheProgramRuns)
     EXPECT_EQ(SimTest::Reading(words[0]), 400);
     EXPECT_EQ(SimTest::Reading(words[1]), -1);
     EXPECT_EQ(steps.back().level.at("cs"), 1) << "the last deselect was flushed";
+}
+
+TEST_F(Trace, ToAFifoIsRefusedAtStartRatherThanBlocking)
+{
+    ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+    SetEnvironment("PALLIX400_SIM_TRACE", path_);
+    const std::string text = SimTest::ErrorText(InitiateDriver(Pallix400::kInitiateMode));
+    EXPECT_EQ(text.rfind("the trace goes to regular files only", 0), 0U) << text;
+}
+
+TEST_F(Trace, AFailedWriteIsReportedOnceAndTheReadingsGoOnWithoutIt)
+{
+    SetEnvironment("PALLIX400_SIM_TRACE", path_);
+    Pallix400Sim::Control{}.Temperature(25.0);
+    SimTest::OpenDriver();
+    // A file size limit makes the writes fail as a full disk would.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit unlimited = limit;
+    limit.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    testing::internal::CaptureStderr();
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        EXPECT_EQ(SimTest::Reading(SimTest::ReadCycle()), 400);
+    }
+    const std::string messages = testing::internal::GetCapturedStderr();
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_EQ(messages,
+              "libPallix400 (simulated): writing the trace to " + path_ + " failed (File too large); tracing stops\n");
 }
 
 }  // namespace
