@@ -11,7 +11,7 @@ namespace WindowIcon {
 namespace {
 
 // One character per pixel, each naming a colour of the 16-colour palette.
-int paletteIndex(char pixel)
+int PaletteIndex(char pixel)
 {
     switch (pixel) {
     case 'K':
@@ -94,15 +94,15 @@ constexpr std::array<std::string_view, 16> small{
 // clang-format on
 
 template <std::size_t Size>
-QImage fromRows(const std::array<std::string_view, Size>& rows)
+QImage FromRows(const std::array<std::string_view, Size>& rows)
 {
     const int size = static_cast<int>(Size);
     QImage icon(size, size, QImage::Format_Indexed8);
-    icon.setColorTable(Palette16::coloursWithTransparency());
+    icon.setColorTable(Palette16::ColoursWithTransparency());
     for (int y = 0; y < size; ++y) {
         const std::string_view row = rows[static_cast<std::size_t>(y)];
         for (int x = 0; x < size; ++x) {
-            const int index = paletteIndex(row[static_cast<std::size_t>(x)]);
+            const int index = PaletteIndex(row[static_cast<std::size_t>(x)]);
             icon.setPixel(x, y, static_cast<uint>(index));
         }
     }
@@ -110,7 +110,7 @@ QImage fromRows(const std::array<std::string_view, Size>& rows)
 }
 
 template <std::size_t Size>
-constexpr bool rowsAreSquare(const std::array<std::string_view, Size>& rows)
+constexpr bool RowsAreSquare(const std::array<std::string_view, Size>& rows)
 {
     for (const std::string_view row : rows) {
         if (row.size() != Size) {
@@ -119,18 +119,18 @@ constexpr bool rowsAreSquare(const std::array<std::string_view, Size>& rows)
     }
     return true;
 }
-static_assert(rowsAreSquare(large) && rowsAreSquare(small), "one character per pixel");
+static_assert(RowsAreSquare(large) && RowsAreSquare(small), "one character per pixel");
 
 }  // namespace
 
-QImage draw32()
+QImage Draw32()
 {
-    return fromRows(large);
+    return FromRows(large);
 }
 
-QImage draw16()
+QImage Draw16()
 {
-    return fromRows(small);
+    return FromRows(small);
 }
 
 }  // namespace WindowIcon

@@ -7,7 +7,7 @@
 // entry).
 namespace WindowIcon {
 
-QImage draw32();
-QImage draw16();
+QImage Draw32();
+QImage Draw16();
 
 }  // namespace WindowIcon
