@@ -36,9 +36,11 @@ int PaletteIndex(char pixel)
 }
 
 // A green circuit board with black chips, teal traces and an olive edge
-// connector with yellow contacts at its lower edge.
+// connector with yellow contacts at its lower edge. The 48-pixel rows are the
+// 32-pixel design redrawn, not scaled, so that pins and contacts stay evenly
+// spaced.
 // clang-format off
-constexpr std::array<std::string_view, 32> large{
+constexpr std::array<std::string_view, 32> kRows32{
     "................................",
     "................................",
     "................................",
@@ -73,7 +75,58 @@ constexpr std::array<std::string_view, 32> large{
     "................................",
 };
 
-constexpr std::array<std::string_view, 16> small{
+constexpr std::array<std::string_view, 48> kRows48{
+    "................................................",
+    "................................................",
+    "................................................",
+    "................................................",
+    ".LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLK.",
+    ".LggggggggggggggggggggggggggggggggggggggggggggK.",
+    ".LgggggggggggggggggggggggggggssgssgssgssggggggK.",
+    ".LgggggggggggggggggggggggggggssgssgssgssggggggK.",
+    ".LgggggssgssgssgssgssggggggKKKKKKKKKKKKKggtgggK.",
+    ".LgggggssgssgssgssgssggggggKKKKKKKKKKKKKggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggKKKKKKKKKKKKKggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggKKKKKKKKKKKKKggtgggK.",
+    ".LgggKKddKKKKKKKKKKKKKKggggKKKKKKKKKKKKKggtgggK.",
+    ".LgggKKddKKKKKKKKKKKKKKggggKKKKKKKKKKKKKggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggKKKKKKKKKKKKKggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggKKKKKKKKKKKKKggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggggssgssgssgssggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggggssgssgssgssggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKgggggggggggggggggggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKgttttttttttttttggggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggggssgssgggtggggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggggssgssgggtggggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggKKKKKKKKKgtggggtgggK.",
+    ".LgggKKKKKKKKKKKKKKKKKKggggKKKKKKKKKgtggggtgggK.",
+    ".LgggggssgssgssgssgssggggggKKKKKKKKKgtggggtgggK.",
+    ".LgggggssgssgssgssgssggggggKKKKKKKKKgtggggtgggK.",
+    ".LgggggggggggggggggggggggggKKKKKKKKKgtggggtgggK.",
+    ".LgggggggggggggggggggggggggggssgssgggtggggtgggK.",
+    ".LgggggggggggggggggggggggggggssgssgggtggggtgggK.",
+    ".LgggggggggggtttttttttttttttttttttgggtggggtgggK.",
+    ".LgggggggggggtggggtggggtggggtggggtgggtggggtgggK.",
+    ".LgggggggggggtggggtggggtggggtggggtgggtggggtgggK.",
+    ".LgggggggggggtggggtggggtggggtggggtgggtggggggggK.",
+    ".LgggggggggggtggggtggggtggggtggggtgggtggggggggK.",
+    ".LgggggggggggtggggtggggtggggtggggtgggtggggggggK.",
+    ".LgggggggggggtggggtggggtggggtggggtggggggggggggK.",
+    ".LgggggggooooooooooooooooooooooooooooooKggggggK.",
+    ".LgggggggooooooooooooooooooooooooooooooKggggggK.",
+    ".KKKKKKKKooooooooooooooooooooooooooooooKKKKKKKK.",
+    ".........ooyyoyyoyyoyyoyyoyyoyyoyyoyyooK........",
+    ".........ooyyoyyoyyoyyoyyoyyoyyoyyoyyooK........",
+    ".........ooyyoyyoyyoyyoyyoyyoyyoyyoyyooK........",
+    ".........ooyyoyyoyyoyyoyyoyyoyyoyyoyyooK........",
+    ".........ooyyoyyoyyoyyoyyoyyoyyoyyoyyooK........",
+    ".........ooooooooooooooooooooooooooooooK........",
+    ".........KKKKKKKKKKKKKKKKKKKKKKKKKKKKKKK........",
+    "................................................",
+    "................................................",
+};
+
+constexpr std::array<std::string_view, 16> kRows16{
     "................",
     "................",
     "LLLLLLLLLLLLLLLK",
@@ -94,15 +147,15 @@ constexpr std::array<std::string_view, 16> small{
 // clang-format on
 
 template <std::size_t Size>
-QImage FromRows(const std::array<std::string_view, Size>& rows)
+QImage FromRows(const std::array<std::string_view, Size>& rows, int scale = 1)
 {
-    const int size = static_cast<int>(Size);
+    const int size = static_cast<int>(Size) * scale;
     QImage icon(size, size, QImage::Format_Indexed8);
     icon.setColorTable(Palette16::ColoursWithTransparency());
     for (int y = 0; y < size; ++y) {
-        const std::string_view row = rows[static_cast<std::size_t>(y)];
+        const std::string_view row = rows[static_cast<std::size_t>(y / scale)];
         for (int x = 0; x < size; ++x) {
-            const int index = PaletteIndex(row[static_cast<std::size_t>(x)]);
+            const int index = PaletteIndex(row[static_cast<std::size_t>(x / scale)]);
             icon.setPixel(x, y, static_cast<uint>(index));
         }
     }
@@ -119,18 +172,27 @@ constexpr bool RowsAreSquare(const std::array<std::string_view, Size>& rows)
     }
     return true;
 }
-static_assert(RowsAreSquare(large) && RowsAreSquare(small), "one character per pixel");
+static_assert(RowsAreSquare(kRows16) && RowsAreSquare(kRows32) && RowsAreSquare(kRows48), "one character per pixel");
 
 }  // namespace
 
-QImage Draw32()
+QImage Draw(int size)
 {
-    return FromRows(large);
-}
-
-QImage Draw16()
-{
-    return FromRows(small);
+    switch (size) {
+    case 16:
+        return FromRows(kRows16);
+    case 32:
+        return FromRows(kRows32);
+    case 48:
+        return FromRows(kRows48);
+    case 64:
+    case 128:
+    case 256:
+        // Whole-pixel enlargements of the 32-pixel design stay crisp.
+        return FromRows(kRows32, size / 32);
+    default:
+        return {};
+    }
 }
 
 }  // namespace WindowIcon

@@ -1,5 +1,5 @@
 // Draws the window's pictures (the adapter photo, the maker's logo and the
-// icon in two sizes) and writes them as PNG files into the given directory.
+// icon in every size) and writes them as PNG files into the given directory.
 // It refuses to write anything when the photo's pins are not where the
 // wiring diagram's lines end.
 
@@ -88,12 +88,13 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const QList<Picture> pictures{
+    QList<Picture> pictures{
         {QStringLiteral("adapter.png"), AdapterPhoto::Draw()},
         {QStringLiteral("logo.png"), MakerLogo::Draw()},
-        {QStringLiteral("icon-32.png"), WindowIcon::Draw32()},
-        {QStringLiteral("icon-16.png"), WindowIcon::Draw16()},
     };
+    for (const int size : WindowIcon::kSizes) {
+        pictures.append({QStringLiteral("icon-%1.png").arg(size), WindowIcon::Draw(size)});
+    }
 
     QStringList problems = AdapterPhoto::Misfits(pictures.front().image);
     for (const Picture& picture : pictures) {
