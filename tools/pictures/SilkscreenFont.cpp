@@ -36,7 +36,7 @@ constexpr std::array glyphs{
 };
 // clang-format on
 
-constexpr bool rowsAreEvenlyWide(const Glyph& glyph)
+constexpr bool RowsAreEvenlyWide(const Glyph& glyph)
 {
     const std::size_t width = std::char_traits<char>::length(glyph.rows[0]);
     for (const char* row : glyph.rows) {
@@ -47,18 +47,18 @@ constexpr bool rowsAreEvenlyWide(const Glyph& glyph)
     return true;
 }
 
-constexpr bool allRowsAreEvenlyWide()
+constexpr bool AllRowsAreEvenlyWide()
 {
     for (const Glyph& glyph : glyphs) {
-        if (!rowsAreEvenlyWide(glyph)) {
+        if (!RowsAreEvenlyWide(glyph)) {
             return false;
         }
     }
     return true;
 }
-static_assert(allRowsAreEvenlyWide(), "every row of a glyph must be equally wide");
+static_assert(AllRowsAreEvenlyWide(), "every row of a glyph must be equally wide");
 
-const Glyph& glyphFor(QChar character)
+const Glyph& GlyphFor(QChar character)
 {
     for (const Glyph& glyph : glyphs) {
         if (glyph.character == character.unicode()) {
@@ -68,28 +68,28 @@ const Glyph& glyphFor(QChar character)
     return glyphs.front();
 }
 
-int glyphWidth(const Glyph& glyph)
+int GlyphWidth(const Glyph& glyph)
 {
     return static_cast<int>(std::char_traits<char>::length(glyph.rows[0]));
 }
 
 }  // namespace
 
-int textWidth(QStringView text)
+int TextWidth(QStringView text)
 {
     int width = 0;
     for (QChar character : text) {
-        width += glyphWidth(glyphFor(character)) + 1;
+        width += GlyphWidth(GlyphFor(character)) + 1;
     }
     return width > 0 ? width - 1 : 0;
 }
 
-void drawText(QImage& image, QPoint topLeft, QStringView text, const QColor& colour)
+void DrawText(QImage& image, QPoint topLeft, QStringView text, const QColor& colour)
 {
     int left = topLeft.x();
     for (QChar character : text) {
-        const Glyph& glyph = glyphFor(character);
-        const int width = glyphWidth(glyph);
+        const Glyph& glyph = GlyphFor(character);
+        const int width = GlyphWidth(glyph);
         for (int row = 0; row < rowCount; ++row) {
             for (int column = 0; column < width; ++column) {
                 const QPoint pixel(left + column, topLeft.y() + row);

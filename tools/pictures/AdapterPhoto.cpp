@@ -28,7 +28,7 @@ const QColor silkscreen(232, 236, 226);
 const QColor tin(196, 196, 200);
 const QColor drilledHole(24, 24, 26);
 
-void drawDesk(QPainter& painter)
+void DrawDesk(QPainter& painter)
 {
     QLinearGradient shade(0, 0, 0, height);
     shade.setColorAt(0, QColor(80, 82, 88));
@@ -36,7 +36,7 @@ void drawDesk(QPainter& painter)
     painter.fillRect(0, 0, width, height, shade);
 }
 
-void drawBoard(QPainter& painter)
+void DrawBoard(QPainter& painter)
 {
     QPainterPath outline;
     outline.addRoundedRect(QRectF(boardLeft + 0.5, boardTop + 0.5, width, height), 4, 4);
@@ -63,7 +63,7 @@ void drawBoard(QPainter& painter)
     painter.drawPolyline(QPolygon({{boardLeft + 4, 121}, {boardLeft + 4, 106}, {26, 100}}));
 }
 
-void drawSolderJoint(QPainter& painter, QPointF centre, qreal radius)
+void DrawSolderJoint(QPainter& painter, QPointF centre, qreal radius)
 {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
@@ -73,7 +73,7 @@ void drawSolderJoint(QPainter& painter, QPointF centre, qreal radius)
     painter.drawEllipse(centre - QPointF(0.4, 0.4), radius - 0.8, radius - 0.8);
 }
 
-void drawSmallParts(QPainter& painter)
+void DrawSmallParts(QPainter& painter)
 {
     // Two resistors and a few vias, unlabelled.
     for (const QRect body : {QRect(22, 104, 9, 4), QRect(22, 112, 9, 4)}) {
@@ -81,35 +81,35 @@ void drawSmallParts(QPainter& painter)
         painter.fillRect(body, QColor(30, 30, 32));
     }
     for (const QPointF via : {QPointF(26, 100), QPointF(44, 108), QPointF(88, 104)}) {
-        drawSolderJoint(painter, via, 1.8);
+        DrawSolderJoint(painter, via, 1.8);
         painter.setBrush(drilledHole);
         painter.drawEllipse(via, 0.7, 0.7);
     }
 }
 
-void drawLegend(QImage& photo)
+void DrawLegend(QImage& photo)
 {
     const QString inputs = QStringLiteral("I1 I2 SCL GND");
     const QString outputs = QStringLiteral("O1 O2 SDA GND");
-    const int left = width - 3 - SilkscreenFont::textWidth(inputs);
-    SilkscreenFont::drawText(photo, {left, 8}, inputs, silkscreen);
-    SilkscreenFont::drawText(photo, {left, 15}, outputs, silkscreen);
-    SilkscreenFont::drawText(photo, {left, 23}, QStringLiteral("O1=trigger"), silkscreen);
+    const int left = width - 3 - SilkscreenFont::TextWidth(inputs);
+    SilkscreenFont::DrawText(photo, {left, 8}, inputs, silkscreen);
+    SilkscreenFont::DrawText(photo, {left, 15}, outputs, silkscreen);
+    SilkscreenFont::DrawText(photo, {left, 23}, QStringLiteral("O1=trigger"), silkscreen);
 }
 
-void drawMountingHole(QPainter& painter)
+void DrawMountingHole(QPainter& painter)
 {
     const QPointF centre(90, 14);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(16, 70, 46));
     painter.drawEllipse(centre, 7.2, 7.2);
-    drawSolderJoint(painter, centre, 6.0);
+    DrawSolderJoint(painter, centre, 6.0);
     painter.setBrush(drilledHole);
     painter.drawEllipse(centre + QPointF(0.3, 0.3), 3.8, 3.8);
 }
 
-void drawPin(QPainter& painter, int left, int right, int top, const QColor* shades, int count)
+void DrawPin(QPainter& painter, int left, int right, int top, const QColor* shades, int count)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int row = 0; row < count; ++row) {
@@ -121,12 +121,12 @@ void drawPin(QPainter& painter, int left, int right, int top, const QColor* shad
     painter.drawLine(left + 1, top + count, right, top + count);
 }
 
-void drawHeader(QPainter& painter)
+void DrawHeader(QPainter& painter)
 {
     const int lowerPinTop = headerLowerPinBottom - headerPinHeight + 1;
     for (const int top : {headerUpperPinTop, lowerPinTop}) {
-        drawPin(painter, headerPinTipX, headerHousing.left() - 1, top, tinShades.data(), headerPinHeight);
-        drawSolderJoint(painter, QPointF(headerHousing.right() + 4, top + 2.5), 2.6);
+        DrawPin(painter, headerPinTipX, headerHousing.left() - 1, top, tinShades.data(), headerPinHeight);
+        DrawSolderJoint(painter, QPointF(headerHousing.right() + 4, top + 2.5), 2.6);
     }
 
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -141,13 +141,13 @@ void drawHeader(QPainter& painter)
                      QColor(0, 0, 0, 80));
 }
 
-void drawConnector(QPainter& painter)
+void DrawConnector(QPainter& painter)
 {
     const int pinRight = connectorHousing.left() - 1;
     for (const int centre : connectorPinCentresY) {
         const int top = centre - connectorPinHeight / 2;
-        drawPin(painter, connectorPinLeftX, pinRight, top, goldShades.data(), connectorPinHeight);
-        drawSolderJoint(painter, QPointF(connectorHousing.right() + 4.5, centre + 0.5), 2.2);
+        DrawPin(painter, connectorPinLeftX, pinRight, top, goldShades.data(), connectorPinHeight);
+        DrawSolderJoint(painter, QPointF(connectorHousing.right() + 4.5, centre + 0.5), 2.2);
     }
 
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -168,7 +168,7 @@ void drawConnector(QPainter& painter)
 }
 
 // A faint, repeatable grain, so that flat areas look photographed.
-void addGrain(QImage& photo)
+void AddGrain(QImage& photo)
 {
     for (int y = 0; y < photo.height(); ++y) {
         for (int x = 0; x < photo.width(); ++x) {
@@ -185,7 +185,7 @@ void addGrain(QImage& photo)
     }
 }
 
-bool isPinColour(const QColor& colour)
+bool IsPinColour(const QColor& colour)
 {
     const auto near = [&colour](const QColor& shade) {
         return std::abs(colour.red() - shade.red()) <= 8 && std::abs(colour.green() - shade.green()) <= 8 &&
@@ -197,27 +197,27 @@ bool isPinColour(const QColor& colour)
 
 }  // namespace
 
-QImage draw()
+QImage Draw()
 {
     QImage photo(width, height, QImage::Format_RGB32);
     {
         QPainter painter(&photo);
-        drawDesk(painter);
-        drawBoard(painter);
-        drawSmallParts(painter);
+        DrawDesk(painter);
+        DrawBoard(painter);
+        DrawSmallParts(painter);
     }
-    drawLegend(photo);
+    DrawLegend(photo);
     {
         QPainter painter(&photo);
-        drawMountingHole(painter);
-        drawHeader(painter);
-        drawConnector(painter);
+        DrawMountingHole(painter);
+        DrawHeader(painter);
+        DrawConnector(painter);
     }
-    addGrain(photo);
+    AddGrain(photo);
     return photo.convertToFormat(QImage::Format_RGB888);
 }
 
-QStringList misfits(const QImage& photo)
+QStringList Misfits(const QImage& photo)
 {
     if (photo.size() != QSize(width, height)) {
         return {QStringLiteral("the photo is %1 x %2 pixels, not %3 x %4")
@@ -249,7 +249,7 @@ QStringList misfits(const QImage& photo)
     };
     QStringList problems;
     for (const Probe& probe : probes) {
-        if (isPinColour(photo.pixelColor(probe.pixel)) != probe.onPin) {
+        if (IsPinColour(photo.pixelColor(probe.pixel)) != probe.onPin) {
             problems << QStringLiteral("pixel (%1,%2), %3, should %4be a pin")
                             .arg(probe.pixel.x())
                             .arg(probe.pixel.y())

@@ -13,10 +13,10 @@ namespace SilkscreenFont {
 constexpr int capHeight = 5;
 
 // Width in pixels of the text set in this font.
-int textWidth(QStringView text);
+int TextWidth(QStringView text);
 
 // Sets the text's pixels with its top-left corner at topLeft; pixels outside
 // the image are skipped. Characters the font lacks are drawn as blanks.
-void drawText(QImage& image, QPoint topLeft, QStringView text, const QColor& colour);
+void DrawText(QImage& image, QPoint topLeft, QStringView text, const QColor& colour);
 
 }  // namespace SilkscreenFont

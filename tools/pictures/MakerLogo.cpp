@@ -8,7 +8,7 @@
 namespace MakerLogo {
 namespace {
 
-QFont logoFont(int pixelSize, QFont::Weight weight)
+QFont LogoFont(int pixelSize, QFont::Weight weight)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
@@ -20,7 +20,7 @@ QFont logoFont(int pixelSize, QFont::Weight weight)
 
 }  // namespace
 
-QImage draw()
+QImage Draw()
 {
     QImage logo(width, height, QImage::Format_RGB32);
     logo.fill(Qt::white);
@@ -29,17 +29,17 @@ QImage draw()
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         painter.setPen(Qt::black);
 
-        QFont name = logoFont(21, QFont::Black);
+        QFont name = LogoFont(21, QFont::Black);
         name.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
         painter.setFont(name);
         painter.drawText(QRect(0, 0, width, 22), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("MIRAL"));
 
         painter.fillRect(6, 22, width - 12, 2, Qt::black);
 
-        painter.setFont(logoFont(9, QFont::Normal));
+        painter.setFont(LogoFont(9, QFont::Normal));
         painter.drawText(QRect(0, 24, width, height - 24), Qt::AlignCenter, QStringLiteral("Elektronik GmbH"));
     }
-    return Palette16::toIndexed(logo, Palette16::colours());
+    return Palette16::ToIndexed(logo, Palette16::Colours());
 }
 
 }  // namespace MakerLogo

@@ -10,6 +10,6 @@ constexpr int height = 33;
 
 // The logo in 16 colours (QImage::Format_Indexed8, 16-entry table).
 // Needs a QGuiApplication for its fonts.
-QImage draw();
+QImage Draw();
 
 }  // namespace MakerLogo

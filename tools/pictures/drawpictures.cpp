@@ -1,5 +1,5 @@
 // Draws the window's pictures (the adapter photo, the maker's logo and the
-// icon in two sizes) and writes them as PNG files into the given directory.
+// icon in every size) and writes them as PNG files into the given directory.
 // It refuses to write anything when the photo's pins are not where the
 // wiring diagram's lines end.
 
@@ -23,13 +23,13 @@ struct Picture {
     QImage image;
 };
 
-void complain(const QString& message)
+void Complain(const QString& message)
 {
     std::fprintf(stderr, "drawpictures: %s\n", qPrintable(message));
 }
 
 // What makes the picture unfit to be written; empty when it is fine.
-QStringList problemsOf(const Picture& picture)
+QStringList ProblemsOf(const Picture& picture)
 {
     const QImage& image = picture.image;
     QStringList problems;
@@ -47,7 +47,7 @@ QStringList problemsOf(const Picture& picture)
 
 // Writes the picture and reads it back, so a file that would not load as
 // drawn is reported rather than left behind unnoticed.
-QStringList write(const Picture& picture, const QDir& directory)
+QStringList Write(const Picture& picture, const QDir& directory)
 {
     const QString path = directory.filePath(picture.fileName);
     if (!picture.image.save(path, "PNG")) {
@@ -79,44 +79,45 @@ int main(int argc, char* argv[])
 
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 2) {
-        complain(QStringLiteral("usage: drawpictures OUTPUT-DIRECTORY"));
+        Complain(QStringLiteral("usage: drawpictures OUTPUT-DIRECTORY"));
         return 2;
     }
     const QDir directory(arguments.at(1));
     if (!directory.exists()) {
-        complain(QStringLiteral("no such directory: %1").arg(arguments.at(1)));
+        Complain(QStringLiteral("no such directory: %1").arg(arguments.at(1)));
         return 1;
     }
 
-    const QList<Picture> pictures{
-        {QStringLiteral("adapter.png"), AdapterPhoto::draw()},
-        {QStringLiteral("logo.png"), MakerLogo::draw()},
-        {QStringLiteral("icon-32.png"), WindowIcon::draw32()},
-        {QStringLiteral("icon-16.png"), WindowIcon::draw16()},
+    QList<Picture> pictures{
+        {QStringLiteral("adapter.png"), AdapterPhoto::Draw()},
+        {QStringLiteral("logo.png"), MakerLogo::Draw()},
     };
+    for (const int size : WindowIcon::kSizes) {
+        pictures.append({QStringLiteral("icon-%1.png").arg(size), WindowIcon::Draw(size)});
+    }
 
-    QStringList problems = AdapterPhoto::misfits(pictures.front().image);
+    QStringList problems = AdapterPhoto::Misfits(pictures.front().image);
     for (const Picture& picture : pictures) {
-        problems << problemsOf(picture);
+        problems << ProblemsOf(picture);
     }
     if (!problems.isEmpty()) {
         for (const QString& problem : problems) {
-            complain(problem);
+            Complain(problem);
         }
-        complain(QStringLiteral("nothing written"));
+        Complain(QStringLiteral("nothing written"));
         return 1;
     }
 
     for (const Picture& picture : pictures) {
-        problems << write(picture, directory);
+        problems << Write(picture, directory);
     }
     // The photo once more as read back from its file, as the window will show it.
     const QImage photoAsWritten(directory.filePath(pictures.front().fileName));
     if (!photoAsWritten.isNull()) {
-        problems << AdapterPhoto::misfits(photoAsWritten);
+        problems << AdapterPhoto::Misfits(photoAsWritten);
     }
     for (const QString& problem : problems) {
-        complain(problem);
+        Complain(problem);
     }
     return problems.isEmpty() ? 0 : 1;
 }

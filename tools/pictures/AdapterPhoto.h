@@ -22,7 +22,7 @@ constexpr QPoint i1LineEnd{8, 40};
 constexpr QPoint gndLineEnd{24, 72};
 constexpr QPoint vccLineEnd{24, 80};
 
-// The pins, placed to meet those line ends; misfits() checks that they do.
+// The pins, placed to meet those line ends; Misfits() checks that they do.
 constexpr int headerPinTipX = 8;
 constexpr int headerUpperPinTop = 24;
 constexpr int headerLowerPinBottom = 40;
@@ -32,10 +32,10 @@ constexpr std::array<int, 4> connectorPinCentresY{64, 72, 80, 88};
 constexpr int connectorPinHeight = 3;
 
 // The photo, 24-bit colour (QImage::Format_RGB888).
-QImage draw();
+QImage Draw();
 
 // What is wrong with the photo for the diagram: its size, or each line end
 // that misses its pin. Empty when the photo fits.
-QStringList misfits(const QImage& photo);
+QStringList Misfits(const QImage& photo);
 
 }  // namespace AdapterPhoto

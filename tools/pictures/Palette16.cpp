@@ -2,7 +2,7 @@
 
 namespace Palette16 {
 
-QList<QRgb> colours()
+QList<QRgb> Colours()
 {
     return {
         qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
@@ -12,14 +12,14 @@ QList<QRgb> colours()
     };
 }
 
-QList<QRgb> coloursWithTransparency()
+QList<QRgb> ColoursWithTransparency()
 {
-    QList<QRgb> table = colours();
+    QList<QRgb> table = Colours();
     table[Fuchsia] = qRgba(0, 0, 0, 0);
     return table;
 }
 
-QImage toIndexed(const QImage& picture, const QList<QRgb>& table)
+QImage ToIndexed(const QImage& picture, const QList<QRgb>& table)
 {
     return picture.convertToFormat(QImage::Format_Indexed8, table,
                                    Qt::ThresholdDither | Qt::ThresholdAlphaDither | Qt::AvoidDither);

@@ -26,13 +26,13 @@ enum Index : int {
     White
 };
 
-QList<QRgb> colours();
+QList<QRgb> Colours();
 
 // The same palette with Fuchsia replaced by full transparency, for the icons.
-QList<QRgb> coloursWithTransparency();
+QList<QRgb> ColoursWithTransparency();
 
 // Converts a picture drawn in 32-bit colour to 8-bit indexed colour with the
 // given 16-entry table; every pixel takes the nearest entry, without dithering.
-QImage toIndexed(const QImage& picture, const QList<QRgb>& table);
+QImage ToIndexed(const QImage& picture, const QList<QRgb>& table);
 
 }  // namespace Palette16
