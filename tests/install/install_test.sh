@@ -39,24 +39,37 @@ fi
 
 program=$prefix/$bindir/PallixExample
 driver=$prefix/$libdir/pallixexample/libPallix400.so
-desktop=$prefix/$datadir/applications/pallixexample.desktop
 
 [ -x "$program" ] || fail "$bindir/PallixExample is not installed as an executable"
 [ -f "$driver" ] || fail "$libdir/pallixexample/libPallix400.so is not installed"
 
+id=example.miral.PallixExample
+desktop=$prefix/$datadir/applications/$id.desktop
+metainfo=$prefix/$datadir/metainfo/$id.metainfo.xml
+manual=$prefix/$datadir/man/man1/PallixExample.1
+
 # A desktop entry key must have exactly this value.
 desktop_key() {
-    grep -qx "$1=$2" "$desktop" || fail "pallixexample.desktop lacks the line '$1=$2'"
+    grep -qx "$1=$2" "$desktop" || fail "$id.desktop lacks the line '$1=$2'"
 }
 if [ -f "$desktop" ]; then
     desktop_key Name PallixExample
     desktop_key Comment "SPI with Pallix400"
-    desktop_key Icon pallixexample
-    if command -v desktop-file-validate >/dev/null 2>&1; then
-        desktop-file-validate "$desktop" >&2 || fail "desktop-file-validate rejects pallixexample.desktop"
-    fi
+    desktop_key Icon $id
+    desktop-file-validate "$desktop" >&2 || fail "desktop-file-validate rejects $id.desktop"
 else
-    fail "$datadir/applications/pallixexample.desktop is not installed"
+    fail "$datadir/applications/$id.desktop is not installed"
+fi
+if [ -f "$metainfo" ]; then
+    appstreamcli validate --no-net "$metainfo" >&2 || fail "appstreamcli rejects $id.metainfo.xml"
+else
+    fail "$datadir/metainfo/$id.metainfo.xml is not installed"
+fi
+if [ -f "$manual" ]; then
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "man warns about PallixExample.1: $warnings"
+else
+    fail "$datadir/man/man1/PallixExample.1 is not installed"
 fi
 
 # Width and height from a PNG's header, as "WxH".
@@ -66,10 +79,10 @@ png_size() {
     h=$(od -An -tu1 -j20 -N4 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 }')
     echo "${w}x$h"
 }
-for size in 16x16 32x32; do
-    icon=$prefix/$datadir/icons/hicolor/$size/apps/pallixexample.png
+for size in 16x16 32x32 48x48 64x64 128x128 256x256; do
+    icon=$prefix/$datadir/icons/hicolor/$size/apps/$id.png
     if [ ! -f "$icon" ]; then
-        fail "the $size icon $datadir/icons/hicolor/$size/apps/pallixexample.png is not installed"
+        fail "the $size icon $datadir/icons/hicolor/$size/apps/$id.png is not installed"
     elif [ "$(png_size "$icon")" != "$size" ]; then
         fail "the $size icon is not a $size PNG (found: $(png_size "$icon" || echo 'not a PNG'))"
     fi
