@@ -8,7 +8,7 @@ build_targets() {
         exit 1
     fi
     if [ ! -f "$build/CMakeCache.txt" ]; then
-        cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        PALLIX_BUILD_DIR=$build "$root/scripts/setup.sh" all
     fi
     if ! cmake --build "$build" -j2 --target "$@"; then
         echo "$tool: building $* failed" >&2
