@@ -1,9 +1,12 @@
 #include "ProgramIcon.h"
 
+#include <QPixmap>
+
 QIcon ProgramIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/icon-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/pictures/icon-32.png"), QSize(32, 32));
+    // Named as PNG, so that no image plug-in is looked for to tell the format.
+    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/icon-16.png"), "PNG"));
+    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/icon-32.png"), "PNG"));
     return icon;
 }

@@ -43,7 +43,7 @@ QWidget* CreateLabel(const Control& control, QWidget* container)
 QWidget* CreateImage(const Control& control, QWidget* container)
 {
     auto* image = new QLabel(container);
-    image->setPixmap(QPixmap(Caption(control)));
+    image->setPixmap(QPixmap(Caption(control), "PNG"));
     return image;
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFont>
 #include <QStringList>
 
 #include <cstdio>
@@ -103,6 +104,9 @@ int main(int argc, char* argv[])
     SetProgramIdentity();
     QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.miral.PallixExample"));
+    QFont dialogFont = QApplication::font();
+    dialogFont.setPointSize(8);
+    QApplication::setFont(dialogFont);
     if (const auto status = CheckCommandLine(QCoreApplication::arguments())) {
         return *status;
     }
