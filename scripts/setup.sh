@@ -22,7 +22,7 @@ case $what in
         if [ ! -f "$build/CMakeCache.txt" ]; then
             cmake -S "$root" -B "$build" -DBUILD_TESTING=OFF -DPALLIX_BENCHMARKS=OFF "$@"
         fi
-        cmake --build "$build" -j"$(nproc)" --target PallixExample Pallix400Sim
+        cmake --build "$build" -j"$(nproc)" --target PallixExample pallix-read Pallix400Sim
         ;;
     all)
         "$root/scripts/install-packages.sh" "${program_packages[@]}" "${test_packages[@]}"

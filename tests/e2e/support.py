@@ -8,6 +8,8 @@ import tempfile
 import unittest
 
 PROGRAM = os.environ.get("PALLIX_PROGRAM", "")
+READER = os.environ.get("PALLIX_READ", "")
+SOURCE = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
 PROBE = os.environ.get("PALLIX_QTPROBE", "")
 TEST_DRIVER = os.environ.get("PALLIX_TEST_DRIVER", "")
 SIMULATED = "Simulated adapter: no libPallix400.so is installed"
@@ -20,6 +22,13 @@ def clean_environment(**settings):
            if name != "LD_LIBRARY_PATH" and not name.startswith(("PALLIX400_SIM_", "QTPROBE_"))}
     env.update(settings)
     return env
+
+
+def pallix_read(*arguments, program=READER, cwd=None, timeout=60, **settings):
+    """pallix-read's exit status, standard output and standard error."""
+    done = subprocess.run([program, *arguments], env=clean_environment(**settings), cwd=cwd, timeout=timeout,
+                          capture_output=True, text=True, encoding="utf-8")
+    return done.returncode, done.stdout, done.stderr
 
 
 class Window:

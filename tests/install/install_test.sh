@@ -46,7 +46,6 @@ driver=$prefix/$libdir/pallixexample/libPallix400.so
 id=example.miral.PallixExample
 desktop=$prefix/$datadir/applications/$id.desktop
 metainfo=$prefix/$datadir/metainfo/$id.metainfo.xml
-manual=$prefix/$datadir/man/man1/PallixExample.1
 
 # A desktop entry key must have exactly this value.
 desktop_key() {
@@ -65,11 +64,29 @@ if [ -f "$metainfo" ]; then
 else
     fail "$datadir/metainfo/$id.metainfo.xml is not installed"
 fi
-if [ -f "$manual" ]; then
-    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
-    [ -z "$warnings" ] || fail "man warns about PallixExample.1: $warnings"
+for page in PallixExample.1 pallix-read.1; do
+    manual=$prefix/$datadir/man/man1/$page
+    if [ -f "$manual" ]; then
+        warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
+        [ -z "$warnings" ] || fail "man warns about $page: $warnings"
+    else
+        fail "$datadir/man/man1/$page is not installed"
+    fi
+done
+if [ -x "$prefix/$bindir/pallix-read" ]; then
+    reading=$(env -u LD_LIBRARY_PATH PALLIX400_SIM_TEMP=25 "$prefix/$bindir/pallix-read" 2>"$prefix/read.log")
+    [ "$reading" = "25 °C" ] && [ "$(head -n 1 "$prefix/read.log")" = "Simulated adapter: no libPallix400.so is installed" ] ||
+        fail "the installed pallix-read printed '$reading' and '$(cat "$prefix/read.log")'"
 else
-    fail "$datadir/man/man1/PallixExample.1 is not installed"
+    fail "$bindir/pallix-read is not installed as an executable"
+fi
+completion=$prefix/$datadir/bash-completion/completions/pallix-read
+if [ -f "$completion" ]; then
+    offered=$(bash -c 'source "$1"; COMP_WORDS=(pallix-read --format j); COMP_CWORD=2; _pallix_read; echo "${COMPREPLY[*]}"' \
+        sh "$completion")
+    [ "$offered" = json ] || fail "the bash completion offers '$offered' for '--format j'"
+else
+    fail "$datadir/bash-completion/completions/pallix-read is not installed"
 fi
 
 # Width and height from a PNG's header, as "WxH".

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Wall time of `pallix-read --count 20 --interval 0` against the simulator, as
+# a ratio to the 20 x 300 ms its readings must wait; the median of RUNS runs.
+#   bench/pallix-read-wall.sh [BUILD_DIR [RUNS]]     (defaults: build, 5)
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$root/build}
+runs=${2:-5}
+reader=$build/bin/pallix-read
+[ -x "$reader" ] || { echo "pallix-read-wall: build $reader first" >&2; exit 1; }
+
+ratios=()
+for ((run = 0; run < runs; ++run)); do
+    start=$(date +%s%N)
+    env -u LD_LIBRARY_PATH PALLIX400_SIM_TEMP=25 "$reader" --count 20 --interval 0 >/dev/null 2>&1
+    end=$(date +%s%N)
+    ratios+=("$(awk -v ns=$((end - start)) 'BEGIN { printf "%.5f", ns / (20 * 300e6) }')")
+done
+median=$(printf '%s\n' "${ratios[@]}" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+echo "pallix-read --count 20 --interval 0: wall / (20 x 300 ms) = ${ratios[*]}"
+echo "median $median (target at most 1.002)"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+// What pallix-read was asked to do.
+struct ReadOptions {
+    enum class Format { Text, Csv, Json };
+    enum class Action { Read, Help, Version };
+
+    Action action = Action::Read;
+    std::optional<long> count = 1;  // empty: read until interrupted
+    std::chrono::nanoseconds interval{0};  // from the start of one reading to the start of the next
+    Format format = Format::Text;
+};
+
+// The command line's options, or the one-line reason it is not understood,
+// naming the argument at fault.
+struct ParsedOptions {
+    ReadOptions options;
+    std::string error;
+};
+
+ParsedOptions ParseReadOptions(int argc, char* argv[]);
+
+// The synopsis, and the help with every option.
+extern const char* const kReadUsage;
+extern const char* const kReadHelp;

@@ -1,0 +1,135 @@
+"""pallix-read as scripts and log collectors use it: its command line, its
+output formats parsed as they are meant to be, its exit statuses and its end
+when interrupted."""
+
+import csv
+import json
+import os
+import re
+import signal
+import subprocess
+import unittest
+
+from support import READER, SIMULATED, SOURCE, TEST_DRIVER, ScratchTest, clean_environment, pallix_read
+
+ISO_TIME = re.compile(r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z")
+
+
+class CommandLine(unittest.TestCase):
+    def test_every_bad_argument_gets_status_2_a_line_naming_it_and_the_usage(self):
+        cases = {
+            ("--bogus",): "'--bogus'",
+            ("-x",): "'-x'",
+            ("--count",): "'--count'",
+            ("--count", "0"): "'0'",
+            ("--count", "three"): "'three'",
+            ("--count", "1.5"): "'1.5'",
+            ("--interval", "-1"): "'-1'",
+            ("--interval", "soon"): "'soon'",
+            ("--interval", "nan"): "'nan'",
+            ("--format", "xml"): "'xml'",
+            ("--count", "2", "--follow"): "--count and --follow",
+            ("extra",): "'extra'",
+        }
+        for arguments, named in cases.items():
+            with self.subTest(arguments=arguments):
+                status, out, err = pallix_read(*arguments)
+                self.assertEqual(status, 2)
+                self.assertEqual(out, "")
+                first, *usage = err.splitlines()
+                self.assertTrue(first.startswith("pallix-read: ") and named in first, first)
+                self.assertTrue(usage and usage[0].startswith("Usage: pallix-read"), err)
+
+    def test_help_and_version_answer_on_standard_output(self):
+        self.assertEqual(pallix_read("--version")[:2], (0, "pallix-read 1.00\n"))
+        status, out, _ = pallix_read("--help")
+        self.assertEqual(status, 0)
+        self.assertTrue(out.startswith("Usage: pallix-read [--count N | --follow]"), out)
+
+    def test_the_help_and_the_manual_page_name_the_same_options(self):
+        help_options = set(re.findall(r"--[a-z]+", pallix_read("--help")[1]))
+        with open(os.path.join(SOURCE, "cli", "pallix-read.1"), encoding="utf-8") as manual:
+            text = manual.read()
+        options = text[text.index(".SH OPTIONS"):text.index(".SH OUTPUT")]
+        manual_options = set(name.replace("\\-", "-") for name in re.findall(r"\\-\\-[a-z]+", options))
+        self.assertEqual(help_options, manual_options)
+
+
+class Output(unittest.TestCase):
+    def test_text_is_the_temperature_with_a_decimal_point_whatever_the_locale(self):
+        status, out, err = pallix_read(PALLIX400_SIM_TEMP="25.0625", LC_ALL="de_DE.UTF-8")
+        self.assertEqual((status, out), (0, "25.0625 °C\n"))
+        self.assertEqual(err.splitlines(), [SIMULATED, "Port: 1"])
+
+    def test_csv_parses_with_a_header_and_a_row_a_reading(self):
+        status, out, _ = pallix_read("--count", "3", "--format", "csv", PALLIX400_SIM_TEMP="-0.0625")
+        self.assertEqual(status, 0)
+        rows = list(csv.DictReader(out.splitlines()))
+        self.assertEqual(len(rows), 3)
+        for row in rows:
+            self.assertRegex(row["time"], ISO_TIME)
+            self.assertEqual((row["raw"], row["celsius"], row["status"]), ("-1", "-0.0625", "ok"))
+
+    def test_json_lines_parse_and_an_error_has_no_number(self):
+        status, out, _ = pallix_read("--count", "2", "--format", "json", PALLIX400_SIM_FAULT="no-sensor")
+        self.assertEqual(status, 1)
+        for line in out.splitlines():
+            reading = json.loads(line)
+            self.assertEqual(set(reading), {"time", "error"})
+            self.assertRegex(reading["time"], ISO_TIME)
+        status, out, _ = pallix_read("--format", "json", PALLIX400_SIM_TEMP="25.0625")
+        self.assertEqual(json.loads(out), {"time": json.loads(out)["time"], "raw": 401, "celsius": 25.0625})
+
+    def test_a_rejected_frame_in_csv_leaves_the_numbers_empty(self):
+        status, out, _ = pallix_read("--format", "csv", PALLIX400_SIM_FAULT="no-sensor")
+        self.assertEqual(status, 1)
+        row = next(csv.DictReader(out.splitlines()))
+        self.assertEqual((row["raw"], row["celsius"], row["status"]), ("", "", "error"))
+
+
+class ExitStatus(ScratchTest):
+    def test_statuses_follow_what_the_adapter_did(self):
+        cases = [
+            ({}, 0, "25 °C\n"),
+            ({"PALLIX400_SIM_FAULT": "no-sensor"}, 1, "error: no valid frame from the sensor\n"),
+            ({"PALLIX400_SIM_FAULT": "init"}, 3, ""),
+            ({"PALLIX400_SIM_FAULT": "port"}, 3, ""),
+            ({"PALLIX400_SIM_FAULT": "noise", "PALLIX400_SIM_NOISE": "1"}, 1, "error: no valid frame from the sensor\n"),
+        ]
+        for settings, expected, output in cases:
+            with self.subTest(settings=settings):
+                status, out, err = pallix_read(PALLIX400_SIM_TEMP="25", **settings)
+                self.assertEqual((status, out), (expected, output), err)
+
+    def test_no_library_anywhere_is_status_3_with_the_reason(self):
+        program = self.copy(READER, "bin", "pallix-read")  # no simulator beside it
+        status, out, err = pallix_read(program=program)
+        self.assertEqual((status, out, err), (3, "", "Error: File not found: libPallix400.so\n"))
+
+    def test_an_installed_driver_wins_over_the_simulator(self):
+        status, out, err = pallix_read(LD_LIBRARY_PATH=os.path.dirname(TEST_DRIVER))
+        self.assertEqual((status, out, err), (0, "25 °C\n", "Port: 1\n"))
+
+
+class Interruption(ScratchTest):
+    def interrupt(self, sig):
+        trace = self.path("pins.vcd")
+        env = clean_environment(PALLIX400_SIM_TEMP="20", PALLIX400_SIM_TRACE=trace)
+        reader = subprocess.Popen([READER, "--follow", "--interval", "0.05"], env=env, stdout=subprocess.PIPE,
+                                  stderr=subprocess.DEVNULL, text=True, encoding="utf-8")
+        self.assertEqual(reader.stdout.readline(), "20 °C\n")
+        reader.send_signal(sig)  # during the next reading's wait or its clocking
+        status = reader.wait(timeout=10)
+        with open(trace, encoding="ascii") as vcd:
+            last_cs = [line for line in vcd.read().splitlines() if line in ("0c", "1c")][-1]
+        return status, last_cs
+
+    def test_an_interrupt_ends_with_130_and_the_sensor_deselected(self):
+        self.assertEqual(self.interrupt(signal.SIGINT), (130, "1c"))
+
+    def test_a_request_to_end_ends_with_143_and_the_sensor_deselected(self):
+        self.assertEqual(self.interrupt(signal.SIGTERM), (143, "1c"))
+
+
+if __name__ == "__main__":
+    unittest.main()
