@@ -50,7 +50,10 @@ std::string DriverTextPrefix(const char* buffer, std::size_t size, int32_t count
             ++p;
             continue;
         }
-        AppendUtf8(text, static_cast<char32_t>(character));
+        // A line break or other control character from the driver would break
+        // the status log's lines or a terminal's: it shows as a blank.
+        const auto decoded = static_cast<char32_t>(character);
+        AppendUtf8(text, decoded < 0x20 || decoded == 0x7F ? U' ' : decoded);
         p += used;
     }
     return text;

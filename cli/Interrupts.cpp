@@ -1,10 +1,9 @@
 #include "Interrupts.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
-
-#include <csignal>
 
 namespace platform {
 namespace {

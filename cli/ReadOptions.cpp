@@ -1,29 +1,28 @@
 #include "ReadOptions.h"
 
-#include <getopt.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <getopt.h>
 
-const char* const kReadUsage = "Usage: pallix-read [--count N | --follow] [--interval SECONDS] [--format text|csv|json]\n"
-                               "       pallix-read --help | --version\n";
+const char* const kReadUsage =
+    "Usage: pallix-read [--count N | --follow] [--interval SECONDS] [--format text|csv|json]\n"
+    "       pallix-read --help | --version\n";
 
-const char* const kReadHelp =
-    "Reads the temperature sensor on the test pins of a Pallix400 adapter and\n"
-    "prints each reading as soon as it is taken.\n"
-    "\n"
-    "  -c, --count N           take N readings (at least 1; default 1)\n"
-    "  -f, --follow            read until interrupted (Ctrl+C)\n"
-    "  -i, --interval SECONDS  from the start of one reading to the start of the\n"
-    "                          next (at least 0, fractions allowed; default 0);\n"
-    "                          each reading takes at least 0.3 s\n"
-    "  -F, --format FORMAT     text (default), csv or json (one object a line)\n"
-    "  -h, --help              print this help and exit\n"
-    "  -V, --version           print the version and exit\n"
-    "\n"
-    "Exit status: 0 every reading valid, 1 a frame was rejected, 2 bad usage,\n"
-    "3 the adapter could not be opened, 130 or 143 interrupted.\n";
+const char* const kReadHelp = "Reads the temperature sensor on the test pins of a Pallix400 adapter and\n"
+                              "prints each reading as soon as it is taken.\n"
+                              "\n"
+                              "  -c, --count N           take N readings (at least 1; default 1)\n"
+                              "  -f, --follow            read until interrupted (Ctrl+C)\n"
+                              "  -i, --interval SECONDS  from the start of one reading to the start of the\n"
+                              "                          next (at least 0, fractions allowed; default 0);\n"
+                              "                          each reading takes at least 0.3 s\n"
+                              "  -F, --format FORMAT     text (default), csv or json (one object a line)\n"
+                              "  -h, --help              print this help and exit\n"
+                              "  -V, --version           print the version and exit\n"
+                              "\n"
+                              "Exit status: 0 every reading valid, 1 a frame was rejected, 2 bad usage,\n"
+                              "3 the adapter could not be opened, 130 or 143 interrupted.\n";
 
 namespace {
 
@@ -72,9 +71,12 @@ std::string Quoted(const std::string& text)
 ParsedOptions ParseReadOptions(int argc, char* argv[])
 {
     static const option kLongOptions[] = {
-        {"count", required_argument, nullptr, 'c'},  {"follow", no_argument, nullptr, 'f'},
-        {"interval", required_argument, nullptr, 'i'}, {"format", required_argument, nullptr, 'F'},
-        {"help", no_argument, nullptr, 'h'},         {"version", no_argument, nullptr, 'V'},
+        {"count", required_argument, nullptr, 'c'},
+        {"follow", no_argument, nullptr, 'f'},
+        {"interval", required_argument, nullptr, 'i'},
+        {"format", required_argument, nullptr, 'F'},
+        {"help", no_argument, nullptr, 'h'},
+        {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
     };
     ParsedOptions parsed;
@@ -120,8 +122,8 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
             parsed.error = "the option " + Quoted(argument) + " needs a value";
             break;
         default:
-            parsed.error = "unknown option " + Quoted(optopt != 0 ? std::string("-") + static_cast<char>(optopt)
-                                                                 : argument);
+            parsed.error =
+                "unknown option " + Quoted(optopt != 0 ? std::string("-") + static_cast<char>(optopt) : argument);
             break;
         }
         if (!parsed.error.empty()) {

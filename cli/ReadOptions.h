@@ -10,7 +10,7 @@ struct ReadOptions {
     enum class Action { Read, Help, Version };
 
     Action action = Action::Read;
-    std::optional<long> count = 1;  // empty: read until interrupted
+    std::optional<long> count = 1;         // empty: read until interrupted
     std::chrono::nanoseconds interval{0};  // from the start of one reading to the start of the next
     Format format = Format::Text;
 };

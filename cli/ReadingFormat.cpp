@@ -25,7 +25,8 @@ std::string FormatReading(const Reading& reading, ReadOptions::Format format)
         return time + "," + raw + "," + celsius + "," + (reading.raw ? "ok" : "error") + "\n";
     case ReadOptions::Format::Json:
         return "{\"time\":\"" + time + "\"," +
-               (reading.raw ? "\"raw\":" + raw + ",\"celsius\":" + celsius : std::string("\"error\":\"") + kNoFrame + "\"") +
+               (reading.raw ? "\"raw\":" + raw + ",\"celsius\":" + celsius
+                            : std::string("\"error\":\"") + kNoFrame + "\"") +
                "}\n";
     case ReadOptions::Format::Text:
         break;

@@ -35,6 +35,8 @@ TEST_P(DriverText, TakesTheFirstCharactersAsUtf8)
 
 INSTANTIATE_TEST_SUITE_P(Buffers, DriverText,
                          testing::Values(TextCase{"CountsCharactersNotBytes", "Ger\xC3\xA4t fehlt", 5, "Ger\xC3\xA4t"},
+                                         TextCase{"ControlCharactersBecomeBlanks", "Busy\r\nPort\t1", 12,
+                                                  "Busy  Port 1"},
                                          TextCase{"ReplacesBytesThatDoNotDecode",
                                                   "a\xFF"
                                                   "b",
