@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the read command's fuzz target with clang (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) in build-fuzz/ and runs it for SECONDS from the
+# seed corpus in tests/fuzz/corpus; new inputs go to a scratch copy.
+#   scripts/fuzz.sh [SECONDS]     (default 60)
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${PALLIX_FUZZ_BUILD_DIR:-$root/build-fuzz}
+seconds=${1:-60}
+
+"$root/scripts/install-packages.sh" clang libclang-rt-14-dev cmake make qt6-base-dev libgl-dev
+cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DPALLIX_FUZZ=ON -DBUILD_TESTING=OFF -DPALLIX_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target read_command_fuzz
+
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+cp "$root"/tests/fuzz/corpus/* "$corpus"/
+"$build/bin/read_command_fuzz" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2>&1 |
+    grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|stat::|ERROR|SUMMARY|read command fuzz' || true
+test "${PIPESTATUS[0]}" -eq 0
