@@ -7,6 +7,8 @@
 // end points given in its parent's coordinates. It takes no focus and lets the
 // mouse through to whatever lies under it.
 class LineControl : public QWidget {
+    Q_OBJECT
+
 public:
     LineControl(const QLine& line, QWidget* parent);
 
