@@ -9,9 +9,7 @@ flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-po
 PALLIX_BUILD_DIR=$build "$root/scripts/setup.sh" all -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
     -DPALLIX_BENCHMARKS=OFF
-# The probe is preloaded ahead of the sanitizer's runtime in some tests; the
-# suppressions name leaks inside the system's libraries, not the program's.
-export ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:abort_on_error=0
+# Some tests preload the probe ahead of the sanitizer's runtime.
+export ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export LSAN_OPTIONS=suppressions=$root/tests/sanitizer-suppressions.txt:print_suppressions=0
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
