@@ -8,6 +8,7 @@
 #include "basExampleFunctions.h"
 
 #include <chrono>
+#include <clocale>
 #include <cstdio>
 #include <string>
 
@@ -52,6 +53,7 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    std::setlocale(LC_CTYPE, "");  // the driver's texts are in the user's encoding; numbers stay the machine's
     platform::CatchInterrupts();
     Print(stdout, FormatHeader(options.format));
     bool allValid = true;

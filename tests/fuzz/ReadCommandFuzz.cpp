@@ -10,12 +10,11 @@
 #include "Sleep.h"
 #include "basExampleFunctions.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <string>
 
 namespace {
@@ -37,8 +36,8 @@ Pallix400::Operations FuzzedDriver()
     };
     driver.CopyErrorText = [](int32_t, char* buffer, int32_t size) {
         calls += 'C';
-        const std::string text = input->ConsumeBytesAsString(input->ConsumeIntegralInRange<std::size_t>(
-            0, static_cast<std::size_t>(std::max(size, 0))));
+        const std::string text = input->ConsumeBytesAsString(
+            input->ConsumeIntegralInRange<std::size_t>(0, static_cast<std::size_t>(std::max(size, 0))));
         std::memcpy(buffer, text.data(), text.size());
         return Answer();
     };

@@ -1,44 +1,51 @@
 // A small driver library for tests of how the program meets a driver other
-// than the simulator: a healthy adapter on port 1 whose sensor always answers
-// 25 degrees. Variants of it lack one operation (TEST_DRIVER_WITHOUT_<NAME>).
-// PALLIX_TEST_DRIVER_LOG names a file that receives one digit for each pattern
-// written to the test pins.
+// than the simulator: a healthy adapter on port 1 whose sensor answers 25
+// degrees, unless the environment asks for other answers:
+//   PALLIX_TEST_DRIVER_INIT          what InitiateDriver returns
+//   PALLIX_TEST_DRIVER_TEXT          the bytes CopyErrorText writes, in hexadecimal
+//   PALLIX_TEST_DRIVER_COUNT         what CopyErrorText returns
+//   PALLIX_TEST_DRIVER_PORT          what GetPort returns
+//   PALLIX_TEST_DRIVER_READ_RESULT   what ReadTestpins returns
+//   PALLIX_TEST_DRIVER_LOG           a file that receives a digit for each pattern written
+// Variants of it lack one operation (TEST_DRIVER_WITHOUT_<NAME>).
 #include <Pallix400Api.h>
 #include <SensorFrame.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #define TEST_DRIVER_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
 
-constexpr int32_t kClockAndSelect = Pallix400::kClockBit | Pallix400::kChipSelectBit;
 constexpr uint32_t kFrame = SensorFrame::Encode(400);
 
-int32_t outputs = kClockAndSelect;
+int32_t outputs = Pallix400::kClockBit | Pallix400::kChipSelectBit;
 int nextBit = 0;
 bool dataLine = true;
 
-void Log(int32_t pattern)
+int32_t Setting(const char* name, int32_t fallback)
 {
-    if (const char* path = std::getenv("PALLIX_TEST_DRIVER_LOG")) {
-        if (FILE* file = std::fopen(path, "a")) {
-            std::fprintf(file, "%d", pattern);
-            std::fclose(file);
-        }
-    }
+    const char* value = std::getenv(name);
+    return value != nullptr ? static_cast<int32_t>(std::strtol(value, nullptr, 10)) : fallback;
 }
 
 }  // namespace
 
 TEST_DRIVER_EXPORT int32_t InitiateDriver(int32_t)
 {
-    return Pallix400::kDriverReady;
+    return Setting("PALLIX_TEST_DRIVER_INIT", Pallix400::kDriverReady);
 }
 
-TEST_DRIVER_EXPORT int32_t CopyErrorText(int32_t, char*, int32_t)
+TEST_DRIVER_EXPORT int32_t CopyErrorText(int32_t, char* buffer, int32_t size)
 {
-    return 0;
+    const char* hex = std::getenv("PALLIX_TEST_DRIVER_TEXT");
+    const std::string text = hex != nullptr ? hex : "";
+    for (std::size_t i = 0; i + 1 < text.size() && static_cast<int32_t>(i / 2) < size; i += 2) {
+        buffer[i / 2] = static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16));
+    }
+    return Setting("PALLIX_TEST_DRIVER_COUNT", static_cast<int32_t>(text.size() / 2));
 }
 
 TEST_DRIVER_EXPORT int32_t SetPort(int32_t)
@@ -46,14 +53,21 @@ TEST_DRIVER_EXPORT int32_t SetPort(int32_t)
     return 1;
 }
 
+#ifndef TEST_DRIVER_WITHOUT_GETPORT
 TEST_DRIVER_EXPORT int32_t GetPort()
 {
-    return 1;
+    return Setting("PALLIX_TEST_DRIVER_PORT", 1);
 }
+#endif
 
 TEST_DRIVER_EXPORT int32_t WriteTestpins(int32_t pattern)
 {
-    Log(pattern);
+    if (const char* path = std::getenv("PALLIX_TEST_DRIVER_LOG")) {
+        if (FILE* file = std::fopen(path, "a")) {
+            std::fprintf(file, "%d", pattern);
+            std::fclose(file);
+        }
+    }
     const bool selected = (pattern & Pallix400::kChipSelectBit) == 0;
     if (selected && (outputs & Pallix400::kChipSelectBit) != 0) {
         nextBit = 0;
@@ -69,6 +83,6 @@ TEST_DRIVER_EXPORT int32_t WriteTestpins(int32_t pattern)
 TEST_DRIVER_EXPORT int32_t ReadTestpins(int32_t* inputs)
 {
     *inputs = dataLine ? Pallix400::kDataBit : 0;
-    return 1;
+    return Setting("PALLIX_TEST_DRIVER_READ_RESULT", 1);
 }
 #endif
