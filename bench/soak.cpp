@@ -1,0 +1,69 @@
+// A long run through the simulated driver with the 300 ms wait replaced:
+// read cycles through the real loader, then presses of Read in the window,
+// with the resident memory before and after each. Run under AddressSanitizer
+// (bench/soak.sh) it also shows that nothing leaks.
+//   soak [CYCLES [PRESSES]]     (defaults: 100000, 1000)
+#include "Pallix400.h"
+#include "Sleep.h"
+#include "basExampleFunctions.h"
+#include "frmPallixExample.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+double ResidentMiB()
+{
+    long pages = 0;
+    long resident = 0;
+    std::ifstream{"/proc/self/statm"} >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const long cycles = argc > 1 ? std::atol(argv[1]) : 100000;
+    const long presses = argc > 2 ? std::atol(argv[2]) : 1000;
+    platform::ReplaceSleep([](std::chrono::milliseconds) {});
+
+    std::string log;
+    if (!basExampleFunctions::OpenAdapter(log)) {
+        std::fprintf(stderr, "soak: the driver did not open: %s", log.c_str());
+        return 1;
+    }
+    basExampleFunctions::bDriverReady = true;
+    const double beforeCycles = ResidentMiB();
+    long rejected = 0;
+    for (long cycle = 0; cycle < cycles; ++cycle) {
+        rejected += basExampleFunctions::ReadTemperature() == basExampleFunctions::kNoReading ? 1 : 0;
+    }
+    std::printf("%ld read cycles (%ld rejected): resident %.1f MiB before, %.1f MiB after\n", cycles, rejected,
+                beforeCycles, ResidentMiB());
+
+    QApplication app(argc, argv);
+    frmPallixExample window;
+    window.Form_Load();
+    window.show();
+    auto* read = window.findChild<QAbstractButton*>(QStringLiteral("cmdReadTemp"));
+    read->click();  // the first press opens the adapter
+    QApplication::processEvents();
+    const double beforePresses = ResidentMiB();
+    for (long press = 0; press < presses; ++press) {
+        read->click();
+        QApplication::processEvents();
+    }
+    std::printf("%ld presses of Read: resident %.1f MiB before, %.1f MiB after\n", presses, beforePresses,
+                ResidentMiB());
+    Pallix400::ResetLoader();  // closes the driver, so that a leak in it would show too
+    return 0;
+}

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# 100,000 read cycles through the simulated driver and 1,000 presses of Read in
+# the window (offscreen), the wait replaced, in the sanitized build: no leak
+# (LeakSanitizer checks at the end) and the resident memory before and after.
+#   bench/soak.sh [CYCLES [PRESSES]]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${PALLIX_SANITIZED_BUILD_DIR:-$root/build-sanitized}
+[ -f "$build/CMakeCache.txt" ] || "$root/scripts/test-sanitized.sh"
+cmake -S "$root" -B "$build" -DPALLIX_BENCHMARKS=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" --target soak Pallix400Sim
+ASAN_OPTIONS=detect_leaks=1 QT_QPA_PLATFORM=offscreen PALLIX400_SIM_TEMP=21.5 \
+    env -u LD_LIBRARY_PATH "$build/bin/soak" "$@"
+echo "soak: no leak reported"
