@@ -9,6 +9,8 @@ build=${PALLIX_SANITIZED_BUILD_DIR:-$root/build-sanitized}
 [ -f "$build/CMakeCache.txt" ] || "$root/scripts/test-sanitized.sh"
 cmake -S "$root" -B "$build" -DPALLIX_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target soak Pallix400Sim
-ASAN_OPTIONS=detect_leaks=1 QT_QPA_PLATFORM=offscreen PALLIX400_SIM_TEMP=21.5 \
+# Without the quarantine, freed memory is reused at once, as without the
+# sanitizer, so that the resident memory means what it says.
+ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=0 QT_QPA_PLATFORM=offscreen PALLIX400_SIM_TEMP=21.5 \
     env -u LD_LIBRARY_PATH "$build/bin/soak" "$@"
 echo "soak: no leak reported"
