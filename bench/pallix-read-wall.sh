@@ -9,12 +9,14 @@ runs=${2:-5}
 reader=$build/bin/pallix-read
 [ -x "$reader" ] || { echo "pallix-read-wall: build $reader first" >&2; exit 1; }
 
+unset LD_LIBRARY_PATH
 ratios=()
 for ((run = 0; run < runs; ++run)); do
-    start=$(date +%s%N)
-    env -u LD_LIBRARY_PATH PALLIX400_SIM_TEMP=25 "$reader" --count 20 --interval 0 >/dev/null 2>&1
-    end=$(date +%s%N)
-    ratios+=("$(awk -v ns=$((end - start)) 'BEGIN { printf "%.5f", ns / (20 * 300e6) }')")
+    # The shell's own clock: no process of its own around the one measured.
+    start=$EPOCHREALTIME
+    PALLIX400_SIM_TEMP=25 "$reader" --count 20 --interval 0 >/dev/null 2>&1
+    end=$EPOCHREALTIME
+    ratios+=("$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.5f", (e - s) / 6.0 }')")
 done
 median=$(printf '%s\n' "${ratios[@]}" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
 echo "pallix-read --count 20 --interval 0: wall / (20 x 300 ms) = ${ratios[*]}"

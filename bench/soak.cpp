@@ -11,12 +11,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace {
 

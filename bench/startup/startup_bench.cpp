@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kTimeoutSeconds = 30;
-constexpr double kTargetRatio = 1.3;
+constexpr double kTargetRatio = 1.2;
 
 struct Subject {
     const char* label;
