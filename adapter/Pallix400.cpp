@@ -84,7 +84,12 @@ ScopedDriver::~ScopedDriver()
 std::string BundledSimulator()
 {
     const std::string directory = platform::ExecutableDirectory();
-    return directory.empty() ? std::string() : directory + "/" + PALLIX_SIMULATOR_RELATIVE_PATH;
+#ifdef _WIN32
+    const char* const simulator = "\\simulator\\Pallix400.dll";  // a folder beside the program
+#else
+    const char* const simulator = "/" PALLIX_SIMULATOR_RELATIVE_PATH;
+#endif
+    return directory.empty() ? std::string() : directory + simulator;
 }
 
 void ResetLoader(const std::string& library, const std::string& fallback)

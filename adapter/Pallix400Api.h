@@ -42,16 +42,28 @@
     X(SetSlaveAddress, (int32_t address), (address))                                                     \
     X(GetSlaveAddress, (), ())
 
+// The calling convention of every operation: the standard one of 32-bit
+// Windows, where the adapter's own driver is a DLL; the platform's on Linux.
+#if defined(_WIN32) && !defined(_WIN64)
+#define PALLIX400_CALL __stdcall
+#else
+#define PALLIX400_CALL
+#endif
+
 // The function type of each operation as the library exports it: Pallix400_<name>_t.
 extern "C" {
-#define PALLIX400_FUNCTION_TYPE(name, params, args) typedef int32_t Pallix400_##name##_t params;
+#define PALLIX400_FUNCTION_TYPE(name, params, args) typedef int32_t PALLIX400_CALL Pallix400_##name##_t params;
 PALLIX400_OPERATIONS(PALLIX400_FUNCTION_TYPE)
 #undef PALLIX400_FUNCTION_TYPE
 }
 
 // Facts about the driver that the program, the simulator and the tests share.
 namespace Pallix400 {
+#ifdef _WIN32
+inline constexpr const char* kLibraryName = "Pallix400.dll";
+#else
 inline constexpr const char* kLibraryName = "libPallix400.so";
+#endif
 inline constexpr int32_t kInitiateMode = 3;  // the mode the program initiates the driver with
 inline constexpr int32_t kDriverReady = 1;   // InitiateDriver's answer when all went well
 inline constexpr int32_t kErrorTextSize = 100;

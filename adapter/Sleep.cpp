@@ -16,20 +16,25 @@ SleepFunction& Installed()
     return installed;
 }
 
-// The wait itself. On Linux the timer's default slack (50 us) is set aside
-// for it: the wait may then end later only by the time the system takes to
-// wake the program.
+// The wait itself, never shorter than asked for: a system's sleep may end up
+// to a timer tick early. On Linux the timer's default slack (50 us) is set
+// aside for it, so it ends later only by the time the system takes to wake
+// the program.
 void Wait(std::chrono::milliseconds duration)
 {
+    const auto deadline = std::chrono::steady_clock::now() + duration;
 #ifdef __linux__
     const int slack = prctl(PR_GET_TIMERSLACK);
     prctl(PR_SET_TIMERSLACK, 1UL);
-    std::this_thread::sleep_for(duration);
+#endif
+    for (auto left = deadline - std::chrono::steady_clock::now(); left > left.zero();
+         left = deadline - std::chrono::steady_clock::now()) {
+        std::this_thread::sleep_for(left);
+    }
+#ifdef __linux__
     if (slack > 0) {
         prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(slack));
     }
-#else
-    std::this_thread::sleep_for(duration);
 #endif
 }
 

@@ -84,7 +84,7 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
     bool counted = false;
     bool followed = false;
     opterr = 0;  // the messages are ours, and each names the argument at fault
-    optind = 1;
+    optind = 0;  // from the start, even when a command line was read before
     for (int option; (option = getopt_long(argc, argv, ":c:fi:F:hV", kLongOptions, nullptr)) != -1;) {
         const std::string argument = argv[optind - 1];
         switch (option) {

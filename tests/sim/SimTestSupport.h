@@ -14,7 +14,7 @@
 
 // The simulated driver's operations, linked in and called directly.
 extern "C" {
-#define SIM_TEST_DECLARE(name, params, args) int32_t name params;
+#define SIM_TEST_DECLARE(name, params, args) int32_t PALLIX400_CALL name params;
 PALLIX400_OPERATIONS(SIM_TEST_DECLARE)
 #undef SIM_TEST_DECLARE
 }

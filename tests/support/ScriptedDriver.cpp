@@ -22,41 +22,57 @@ std::string Number(int32_t value)
 
 }  // namespace
 
+// The driver's entry points, with the calling convention a driver's have.
+struct ScriptedDriverCalls {
+    static int32_t PALLIX400_CALL InitiateDriver(int32_t mode)
+    {
+        Record("InitiateDriver(" + Number(mode) + ")");
+        return active->initiateResult;
+    }
+    static int32_t PALLIX400_CALL CopyErrorText(int32_t code, char* buffer, int32_t size)
+    {
+        Record("CopyErrorText(" + Number(code) + "," + Number(size) + ")");
+        const std::string& text = active->errorText;
+        std::memcpy(buffer, text.data(), std::min(text.size(), static_cast<std::size_t>(std::max(size, 0))));
+        return active->errorCount;
+    }
+    static int32_t PALLIX400_CALL SetPort(int32_t port)
+    {
+        Record("SetPort(" + Number(port) + ")");
+        return active->setPortResult;
+    }
+    static int32_t PALLIX400_CALL GetPort()
+    {
+        Record("GetPort()");
+        return active->getPortResult;
+    }
+    static int32_t PALLIX400_CALL WriteTestpins(int32_t pattern)
+    {
+        Record("WriteTestpins(" + Number(pattern) + ")");
+        return 1;
+    }
+    static int32_t PALLIX400_CALL ReadTestpins(int32_t* inputs)
+    {
+        Record("ReadTestpins()");
+        if (active->nextSample_ < active->samples.size()) {
+            *inputs = active->samples[active->nextSample_++];
+        }
+        return active->readTestpinsResult;
+    }
+};
+
 ScriptedDriver::ScriptedDriver()
 {
     if (active != nullptr) {
         throw std::logic_error("only one ScriptedDriver at a time");
     }
     active = this;
-    operations_.InitiateDriver = [](int32_t mode) {
-        Record("InitiateDriver(" + Number(mode) + ")");
-        return active->initiateResult;
-    };
-    operations_.CopyErrorText = [](int32_t code, char* buffer, int32_t size) {
-        Record("CopyErrorText(" + Number(code) + "," + Number(size) + ")");
-        const std::string& text = active->errorText;
-        std::memcpy(buffer, text.data(), std::min(text.size(), static_cast<std::size_t>(std::max(size, 0))));
-        return active->errorCount;
-    };
-    operations_.SetPort = [](int32_t port) {
-        Record("SetPort(" + Number(port) + ")");
-        return active->setPortResult;
-    };
-    operations_.GetPort = [] {
-        Record("GetPort()");
-        return active->getPortResult;
-    };
-    operations_.WriteTestpins = [](int32_t pattern) {
-        Record("WriteTestpins(" + Number(pattern) + ")");
-        return 1;
-    };
-    operations_.ReadTestpins = [](int32_t* inputs) {
-        Record("ReadTestpins()");
-        if (active->nextSample_ < active->samples.size()) {
-            *inputs = active->samples[active->nextSample_++];
-        }
-        return active->readTestpinsResult;
-    };
+    operations_.InitiateDriver = &ScriptedDriverCalls::InitiateDriver;
+    operations_.CopyErrorText = &ScriptedDriverCalls::CopyErrorText;
+    operations_.SetPort = &ScriptedDriverCalls::SetPort;
+    operations_.GetPort = &ScriptedDriverCalls::GetPort;
+    operations_.WriteTestpins = &ScriptedDriverCalls::WriteTestpins;
+    operations_.ReadTestpins = &ScriptedDriverCalls::ReadTestpins;
     installed_.emplace(operations_);
     previousSleep_ = platform::ReplaceSleep([](std::chrono::milliseconds duration) {
         Record("Sleep(" + Number(static_cast<int32_t>(duration.count())) + ")");

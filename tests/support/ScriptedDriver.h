@@ -41,6 +41,7 @@ public:
     std::vector<int32_t> Patterns() const;  // the WriteTestpins arguments in order
 
 private:
+    friend struct ScriptedDriverCalls;
     Pallix400::Operations operations_;
     std::optional<Pallix400::ScopedDriver> installed_;
     platform::SleepFunction previousSleep_;

@@ -1,4 +1,4 @@
-#include "Interrupts.h"
+#include "Console.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -6,6 +6,13 @@
 #include <unistd.h>
 
 namespace platform {
+
+void Write(std::FILE* stream, const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
+}
+
 namespace {
 
 volatile std::sig_atomic_t caught = 0;

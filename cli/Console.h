@@ -1,0 +1,25 @@
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+// What pallix-read needs of the system it runs on.
+namespace platform {
+
+// Writes UTF-8 text to `stream` and flushes it: to a console as characters the
+// console shows, to a file or pipe as UTF-8.
+void Write(std::FILE* stream, const std::string& text);
+
+// The user's interrupt (Ctrl+C) and a request to end the program are caught,
+// so that the program ends between readings, never with the sensor selected.
+void CatchInterrupts();
+
+// The exit status an interrupt caught so far asks for (130 for an interrupt,
+// Ctrl+Break too; 143 for a request to end), or 0 when none came.
+int InterruptStatus();
+
+// Waits `duration`, or less when an interrupt comes.
+void WaitUnlessInterrupted(std::chrono::nanoseconds duration);
+
+}  // namespace platform

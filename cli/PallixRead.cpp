@@ -1,0 +1,72 @@
+#include "PallixRead.h"
+
+#include "Console.h"
+#include "ReadCommand.h"
+#include "ReadOptions.h"
+#include "ReadingFormat.h"
+#include "basExampleFunctions.h"
+
+#include <chrono>
+#include <clocale>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kAllValid = 0;
+constexpr int kFrameRejected = 1;
+constexpr int kUsageError = 2;
+constexpr int kCannotOpen = 3;
+
+// The status log's lines with the line ends of the system.
+std::string LogLines(std::string log)
+{
+    for (std::size_t end; (end = log.find("\r\n")) != std::string::npos;) {
+        log.erase(end, 1);
+    }
+    return log;
+}
+
+}  // namespace
+
+int RunPallixRead(int argc, char* argv[])
+{
+    const ParsedOptions parsed = ParseReadOptions(argc, argv);
+    if (!parsed.error.empty()) {
+        platform::Write(stderr, "pallix-read: " + parsed.error + "\n" + kReadUsage);
+        return kUsageError;
+    }
+    const ReadOptions& options = parsed.options;
+    if (options.action == ReadOptions::Action::Help) {
+        platform::Write(stdout, std::string(kReadUsage) + "\n" + kReadHelp);
+        return 0;
+    }
+    if (options.action == ReadOptions::Action::Version) {
+        platform::Write(stdout, "pallix-read 1.00\n");
+        return 0;
+    }
+
+    std::setlocale(LC_CTYPE, "");  // the driver's texts are in the user's encoding; numbers stay the machine's
+    platform::CatchInterrupts();
+    platform::Write(stdout, FormatHeader(options.format));
+    bool allValid = true;
+    auto next = std::chrono::steady_clock::now();
+    for (long taken = 0; !options.count || taken < *options.count; ++taken) {
+        platform::WaitUnlessInterrupted(next - std::chrono::steady_clock::now());
+        if (platform::InterruptStatus() != 0) {
+            break;
+        }
+        next = std::chrono::steady_clock::now() + options.interval;
+        const ReadCommandResult result = RunReadCommand(".");
+        platform::Write(stderr, LogLines(result.statusLog));
+        if (!basExampleFunctions::bDriverReady) {
+            return kCannotOpen;
+        }
+        platform::Write(stdout, FormatReading({std::chrono::system_clock::now(), result.raw}, options.format));
+        allValid = allValid && result.raw.has_value();
+    }
+    if (const int status = platform::InterruptStatus(); status != 0) {
+        return status;
+    }
+    return allValid ? kAllValid : kFrameRejected;
+}
