@@ -1,9 +1,8 @@
 #include "Console.h"
 
+#include <atomic>
 #include <io.h>
 #include <windows.h>
-
-#include <atomic>
 
 namespace platform {
 namespace {

@@ -6,3 +6,4 @@ build=${PALLIX_BUILD_DIR:-$root/build}
 
 "$root/scripts/setup.sh" all -DPALLIX_WERROR=ON
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+"$root/scripts/test-windows.sh"

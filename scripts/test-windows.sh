@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds pallix-read, the simulator DLL and the Windows tests for 32-bit
+# Windows with mingw-w64 (cmake --preset windows, in build-windows/), runs the
+# tests under Wine and packs pallix-read-1.00-win32.zip.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+
+# Wine's 32-bit half comes from Debian's i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+fi
+scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest wine wine32:i386
+
+# A kernel that runs no 32-bit programs itself (some virtual machines do not)
+# can still run Wine's 32-bit half under qemu's user-mode emulation.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    scripts/install-packages.sh qemu-user-static
+    if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+        echo "test-windows.sh: this kernel runs no 32-bit programs: running them under qemu-i386" >&2
+        printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' |
+            "${sudo[@]}" tee /proc/sys/fs/binfmt_misc/register >/dev/null
+    fi
+fi
+
+# A quiet Wine of the project's own, without its first-start prompts.
+export WINEPREFIX=${WINEPREFIX:-$HOME/.cache/pallixexample/wine}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$(dirname "$WINEPREFIX")"
+
+cmake --preset windows -DPALLIX_WERROR=ON
+cmake --build --preset windows
+ctest --preset windows
+cmake --build build-windows --target windows-archive

@@ -1,0 +1,131 @@
+// The adapter access and pallix-read on Windows, through the real loader:
+// DLLs found by their plain names and the standard calling convention, the
+// safe search, and pallix-read against the simulator DLL, run in-process so
+// that one start of the test program covers them all.
+#include "Pallix400.h"
+#include "PallixRead.h"
+#include "ReadCommand.h"
+#include "Sleep.h"
+#include "basExampleFunctions.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+class WindowsDriver : public testing::Test {
+protected:
+    void SetUp() override { basExampleFunctions::bDriverReady = false; }
+    void TearDown() override
+    {
+        Pallix400::ResetLoader();
+        basExampleFunctions::bDriverReady = false;
+    }
+};
+
+TEST_F(WindowsDriver, OperationsAreFoundByTheirPlainNamesAndTenThousandCyclesKeepTheStackWhole)
+{
+    Pallix400::ResetLoader(PALLIX_TEST_DRIVER, "");
+    const auto realSleep = platform::ReplaceSleep([](std::chrono::milliseconds) {});
+    std::string log;
+    ASSERT_TRUE(basExampleFunctions::OpenAdapter(log)) << log;
+    basExampleFunctions::bDriverReady = true;
+    int wrong = 0;
+    for (int cycle = 0; cycle < 10000; ++cycle) {
+        wrong += basExampleFunctions::ReadTemperature() == 400 ? 0 : 1;
+    }
+    platform::ReplaceSleep(realSleep);
+    EXPECT_EQ(wrong, 0);
+}
+
+struct LoadCase {
+    const char* name;
+    std::string library;
+    std::string log;  // how the press's status log starts
+};
+
+class Libraries : public WindowsDriver, public testing::WithParamInterface<LoadCase> {};
+
+TEST_P(Libraries, ThatCannotServeShowInTheLog)
+{
+    Pallix400::ResetLoader(GetParam().library, "");
+    const std::string log = RunReadCommand(".").statusLog;
+    EXPECT_EQ(log.substr(0, GetParam().log.size()), GetParam().log) << log;
+}
+
+const std::string kDecorated = PALLIX_DECORATED_DRIVER;
+const std::string kNotADll = std::string(PALLIX_TEST_DRIVER) + "\\..\\..\\..\\..\\CMakeCache.txt";
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, Libraries,
+    testing::Values(LoadCase{"OnlyDecoratedNames", kDecorated, "Error: Entry point InitiateDriver not found: "},
+                    LoadCase{"NoneAnywhere", "Pallix400.dll", "Error: File not found: Pallix400.dll\r\n"},
+                    LoadCase{"NotADll", kNotADll, "Error: Cannot load the driver library: " + kNotADll + ": "}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(WindowsDriver, ADllInTheCurrentFolderIsNeverLoaded)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "pallix-current-folder";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(PALLIX_TEST_DRIVER, folder / "Pallix400.dll",
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    Pallix400::ResetLoader("Pallix400.dll", "");  // the simulator out of reach
+    const std::string log = RunReadCommand(".").statusLog;
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(log, "Error: File not found: Pallix400.dll\r\n");
+}
+
+// pallix-read against the simulator in simulator\ beside this program.
+struct ReadCase {
+    const char* name;
+    std::vector<const char*> arguments;
+    const char* fault;  // PALLIX400_SIM_FAULT
+    int status;
+    std::string output;  // how standard output starts
+    std::string errors;  // standard error
+};
+
+class PallixRead : public WindowsDriver, public testing::WithParamInterface<ReadCase> {};
+
+TEST_P(PallixRead, PrintsAndEndsAsOnLinux)
+{
+    const ReadCase& c = GetParam();
+    _putenv_s("PALLIX400_SIM_TEMP", "25.0625");
+    _putenv_s("PALLIX400_SIM_FAULT", c.fault);
+    _putenv_s("PALLIX400_SIM_NOISE", "1");
+    Pallix400::ResetLoader();
+    std::vector<char*> argv{const_cast<char*>("pallix-read")};
+    for (const char* argument : c.arguments) {
+        argv.push_back(const_cast<char*>(argument));
+    }
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = RunPallixRead(static_cast<int>(argv.size()), argv.data());
+    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, c.status);
+    EXPECT_EQ(output.substr(0, c.output.size()), c.output) << output;
+    EXPECT_EQ(errors, "Simulated adapter: no Pallix400.dll is installed\n" + c.errors);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Simulator, PallixRead,
+    testing::Values(ReadCase{"Text", {}, "", 0, "25.0625 \xC2\xB0" "C\n", "Port: 1\n"},
+                    ReadCase{"Csv", {"--format", "csv"}, "", 0, "time,raw,celsius,status\n20", "Port: 1\n"},
+                    ReadCase{"Json", {"--format=json"}, "", 0, "{\"time\":\"20", "Port: 1\n"},
+                    ReadCase{"InitFault", {}, "init", 3, "", "Error: InitiateDriver: simulated fault: the driver could "
+                                                            "not be initiated (PALLIX400_SIM_FAULT=init)\n"},
+                    ReadCase{"PortFault", {}, "port", 3, "", "Can not set Port1\nPort: 0\n"},
+                    ReadCase{"NoSensor", {}, "no-sensor", 1, "error: no valid frame from the sensor\n", "Port: 1\n"},
+                    ReadCase{"Noise", {"--count", "2"}, "noise", 1, "error: no valid frame from the sensor\n",
+                             "Port: 1\n"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
