@@ -16,6 +16,6 @@ cmake --build "$build" -j"$(nproc)" --target read_command_fuzz
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 cp "$root"/tests/fuzz/corpus/* "$corpus"/
-"$build/bin/read_command_fuzz" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2>&1 |
+"$build/bin/read_command_fuzz" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$build/" "$corpus" 2>&1 |
     grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|stat::|ERROR|SUMMARY|read command fuzz' || true
 test "${PIPESTATUS[0]}" -eq 0

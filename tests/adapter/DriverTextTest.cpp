@@ -20,7 +20,6 @@ class DriverText : public testing::TestWithParam<TextCase> {
 protected:
     void SetUp() override
     {
-        previous_ = std::setlocale(LC_CTYPE, nullptr);
 #ifndef _WIN32
         if (std::setlocale(LC_CTYPE, "C.UTF-8") == nullptr) {
             GTEST_SKIP() << "no C.UTF-8 locale on this machine";
@@ -29,9 +28,8 @@ protected:
     }
     void TearDown() override
     {
-        std::setlocale(LC_CTYPE, previous_.c_str());
-    }
-    std::string previous_;
+        std::setlocale(LC_CTYPE, "C");
+    }  // as every program starts
 };
 
 TEST_P(DriverText, TakesTheFirstCharactersAsUtf8)

@@ -36,20 +36,6 @@ TEST_F(ReadCommand, FailedOpenLeavesTheTemperatureReadsNothingAndTriesAgainNextT
     EXPECT_TRUE(driver.Patterns().empty());
 }
 
-TEST_F(ReadCommand, FirstSuccessReadsAtOnceAndLaterPressesOnlyRead)
-{
-    driver.Frame(400).Frame(401).Frame(401, 0b0111);
-    const ReadCommandResult first = RunReadCommand(".");
-    EXPECT_EQ(first.statusLog, "Port: 1\r\n");
-    EXPECT_EQ(first.temperature, "25");
-
-    const ReadCommandResult second = RunReadCommand(".");
-    EXPECT_EQ(second.statusLog, "");
-    EXPECT_EQ(second.temperature, "25.0625");
-    EXPECT_EQ(RunReadCommand(".").temperature, "Error");  // a rejected frame
-    EXPECT_EQ(Opened(), 1);
-}
-
 struct MissingCase {
     const char* operation;
     const char* expectedLog;

@@ -90,22 +90,4 @@ TEST_F(ReadTemperature, TakesEveryOddSampleForAOneBitAndEveryEvenOneForAZero)
     EXPECT_EQ(bef::ReadTemperature(), 400);
 }
 
-TEST_F(ReadTemperature, OutOfRangeReadTestpinsResultNeitherFailsNorLeavesTheSensorSelected)
-{
-    driver.readTestpinsResult = 70000;
-    driver.Frame(-1);
-    EXPECT_EQ(bef::ReadTemperature(), -1);
-    EXPECT_EQ(driver.Patterns().back(), 3);
-}
-
-TEST(IsOdd, LooksAtBitZeroOfTheTwosComplement)
-{
-    for (int32_t value : {-3, -1, 1, 3, 2147483647, static_cast<int32_t>(-2147483647)}) {
-        EXPECT_TRUE(bef::IsOdd(value)) << value;
-    }
-    for (int32_t value : {-4, -2, 0, 2, static_cast<int32_t>(-2147483647 - 1)}) {
-        EXPECT_FALSE(bef::IsOdd(value)) << value;
-    }
-}
-
 }  // namespace

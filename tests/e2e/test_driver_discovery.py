@@ -1,6 +1,7 @@
 """Which driver library the program uses: an installed one first, the
 simulator shipped beside the program only when there is none, and never a
-file from the current directory."""
+file from the current directory; and the window's reading in the user's
+locale."""
 
 import os
 import unittest
@@ -27,6 +28,13 @@ class DriverDiscovery(ScratchTest):
         self.assertEqual(window.log, "Error: File not found: libPallix400.so")
         self.assertEqual(window.driver, "(not loaded)")
         self.assertEqual(window.temperature, "No value")
+
+
+class Locale(unittest.TestCase):
+    def test_the_window_writes_the_temperature_with_the_users_decimal_separator(self):
+        for locale, shown in (("C.UTF-8", "-0.0625"), ("de_DE.UTF-8", "-0,0625")):
+            with self.subTest(locale):
+                self.assertEqual(press_read(LC_ALL=locale, PALLIX400_SIM_TEMP="-0.0625").temperature, shown)
 
 
 if __name__ == "__main__":

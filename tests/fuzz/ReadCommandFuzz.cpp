@@ -61,28 +61,13 @@ Pallix400::Operations FuzzedDriver()
         return Answer();
     };
     // Any one operation may be missing from the library.
-    switch (input->ConsumeIntegralInRange(0, 8)) {
-    case 1:
-        driver.InitiateDriver = nullptr;
-        break;
-    case 2:
-        driver.CopyErrorText = nullptr;
-        break;
-    case 3:
-        driver.SetPort = nullptr;
-        break;
-    case 4:
-        driver.GetPort = nullptr;
-        break;
-    case 5:
-        driver.WriteTestpins = nullptr;
-        break;
-    case 6:
-        driver.ReadTestpins = nullptr;
-        break;
-    default:
-        break;
-    }
+    const int missing = input->ConsumeIntegralInRange(0, 8);
+    driver.InitiateDriver = missing == 1 ? nullptr : driver.InitiateDriver;
+    driver.CopyErrorText = missing == 2 ? nullptr : driver.CopyErrorText;
+    driver.SetPort = missing == 3 ? nullptr : driver.SetPort;
+    driver.GetPort = missing == 4 ? nullptr : driver.GetPort;
+    driver.WriteTestpins = missing == 5 ? nullptr : driver.WriteTestpins;
+    driver.ReadTestpins = missing == 6 ? nullptr : driver.ReadTestpins;
     return driver;
 }
 
@@ -94,47 +79,31 @@ void Require(bool holds, const char* what)
     }
 }
 
+// Every line break is CR LF, and the log ends with one.
 bool WholeLines(const std::string& log)
 {
-    for (std::size_t i = 0; i < log.size(); ++i) {
-        if ((log[i] == '\r') != (i + 1 < log.size() && log[i + 1] == '\n') && log[i] != '\n') {
-            return false;
-        }
-        if (log[i] == '\n' && (i == 0 || log[i - 1] != '\r')) {
+    for (std::size_t at = log.find_first_of("\r\n"); at != std::string::npos; at = log.find_first_of("\r\n", at + 2)) {
+        if (log.compare(at, 2, "\r\n") != 0) {
             return false;
         }
     }
     return log.empty() || log.ends_with("\r\n");
 }
 
-// The calls of one press: the open (when the connection was closed), then the
-// read cycle, either whole or cut short by an error and then followed by the
-// idle pattern once.
+// The calls of one press: the open when the connection was closed (ending at
+// a failure), then the read cycle, whole or cut short by a missing operation
+// and then followed by the idle pattern once.
 bool InOrder(const std::string& press, bool wasOpen)
 {
-    std::string cycle = "3Z1";
+    std::string whole = wasOpen ? "3Z1" : "ISG3Z1";
     for (int bit = 0; bit < SensorFrame::kBits; ++bit) {
-        cycle += "0R1";
+        whole += "0R1";
     }
-    cycle += "3";
-    std::size_t at = 0;
-    if (!wasOpen) {
-        if (press.starts_with("IC") || press == "I" || press.empty()) {
-            return press.size() <= 2;  // a failed initiation ends the press
-        }
-        if (!press.starts_with("IS")) {
-            return false;
-        }
-        at = press.starts_with("ISG") ? 3 : 2;
-        if (at == 2) {
-            return press.size() == 2;  // GetPort missing ends the press
-        }
+    whole += "3";
+    if (whole.starts_with(press) || (!wasOpen && std::string("IC").starts_with(press))) {
+        return true;
     }
-    const std::string reading = press.substr(at);
-    if (cycle.starts_with(reading)) {
-        return true;  // whole, or cut short before its first pattern
-    }
-    return reading.ends_with('3') && cycle.starts_with(reading.substr(0, reading.size() - 1));
+    return press.ends_with('3') && whole.starts_with(press.substr(0, press.size() - 1));
 }
 
 }  // namespace

@@ -15,30 +15,25 @@ void Record(const std::string& call)
     active->calls.push_back(call);
 }
 
-std::string Number(int32_t value)
-{
-    return std::to_string(value);
-}
-
 }  // namespace
 
 // The driver's entry points, with the calling convention a driver's have.
 struct ScriptedDriverCalls {
     static int32_t PALLIX400_CALL InitiateDriver(int32_t mode)
     {
-        Record("InitiateDriver(" + Number(mode) + ")");
+        Record("InitiateDriver(" + std::to_string(mode) + ")");
         return active->initiateResult;
     }
     static int32_t PALLIX400_CALL CopyErrorText(int32_t code, char* buffer, int32_t size)
     {
-        Record("CopyErrorText(" + Number(code) + "," + Number(size) + ")");
+        Record("CopyErrorText(" + std::to_string(code) + "," + std::to_string(size) + ")");
         const std::string& text = active->errorText;
         std::memcpy(buffer, text.data(), std::min(text.size(), static_cast<std::size_t>(std::max(size, 0))));
         return active->errorCount;
     }
     static int32_t PALLIX400_CALL SetPort(int32_t port)
     {
-        Record("SetPort(" + Number(port) + ")");
+        Record("SetPort(" + std::to_string(port) + ")");
         return active->setPortResult;
     }
     static int32_t PALLIX400_CALL GetPort()
@@ -48,7 +43,7 @@ struct ScriptedDriverCalls {
     }
     static int32_t PALLIX400_CALL WriteTestpins(int32_t pattern)
     {
-        Record("WriteTestpins(" + Number(pattern) + ")");
+        Record("WriteTestpins(" + std::to_string(pattern) + ")");
         return 1;
     }
     static int32_t PALLIX400_CALL ReadTestpins(int32_t* inputs)
@@ -75,7 +70,7 @@ ScriptedDriver::ScriptedDriver()
     operations_.ReadTestpins = &ScriptedDriverCalls::ReadTestpins;
     installed_.emplace(operations_);
     previousSleep_ = platform::ReplaceSleep([](std::chrono::milliseconds duration) {
-        Record("Sleep(" + Number(static_cast<int32_t>(duration.count())) + ")");
+        Record("Sleep(" + std::to_string(static_cast<int32_t>(duration.count())) + ")");
     });
 }
 

@@ -56,11 +56,8 @@ inline constexpr char kRecorder[] =
 inline bool WriteFile(const QString& path, const QByteArray& content, bool executable)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0) {
-        return false;
-    }
-    file.close();
-    return !executable || file.setPermissions(file.permissions() | QFile::ExeOwner);
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush();
+    return written && (!executable || file.setPermissions(file.permissions() | QFile::ExeOwner));
 }
 
 inline QByteArray Contents(const QString& path)

@@ -13,51 +13,31 @@ namespace {
 
 constexpr int kTwips = 15;  // twips per pixel
 
-QStringList ChildNames(const QWidget* container)
-{
-    QStringList names;
-    for (const QObject* child : container->children()) {
-        if (child->isWidgetType()) {
-            names << child->objectName();
-        }
-    }
-    names.sort();
-    return names;
-}
-
 }  // namespace
 
 class WindowLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void EachContainerHoldsItsControls_data()
+    void EachContainerHoldsItsControlsWithinItsBounds_data()
     {
         QTest::addColumn<QString>("container");
         QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("some");
-        QTest::newRow("window") << "frmPallixExample" << 7
-                                << QStringList{"cmdClose", "frLayout", "frOutput", "frReadTemp",
-                                               "imgMiral", "lblMiral", "lblUrl"};
-        QTest::newRow("Temperatur") << "frReadTemp" << 3 << QStringList{"cmdReadTemp", "lblC", "txtTemperatur"};
-        QTest::newRow("Status Log") << "frOutput" << 1 << QStringList{"txtOutput"};
-        QTest::newRow("Layout: eleven labels, eleven lines, the photo")
-            << "frLayout" << 23 << QStringList{"Image1", "Label1", "Label4", "Line1", "Line14", "lblVcc"};
+        QTest::newRow("window") << "frmPallixExample" << 7;
+        QTest::newRow("Temperatur") << "frReadTemp" << 3;
+        QTest::newRow("Status Log") << "frOutput" << 1;
+        QTest::newRow("Layout: eleven labels, eleven lines, the photo") << "frLayout" << 23;
     }
 
-    void EachContainerHoldsItsControls()
+    void EachContainerHoldsItsControlsWithinItsBounds()
     {
         QFETCH(QString, container);
         QFETCH(int, count);
-        QFETCH(QStringList, some);
         frmPallixExample window;
         const QWidget* holder = container == window.objectName() ? &window : ControlOf(window, qPrintable(container));
-        const QStringList names = ChildNames(holder);
-        QCOMPARE(names.size(), count);
-        for (const QString& name : some) {
-            QVERIFY2(names.contains(name), qPrintable(name));
-        }
-        for (const QWidget* child : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto children = holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(children.size(), count);
+        for (const QWidget* child : children) {
             QVERIFY2(holder->rect().contains(child->geometry()), qPrintable(child->objectName()));
         }
     }
@@ -129,11 +109,6 @@ private slots:
                 QVERIFY2(advance <= label->width(), qPrintable(label->objectName()));
             }
         }
-    }
-
-    void LoadingCaptionsTheWindowWithTheProgramsName()
-    {
-        QCOMPARE(ShowLoadedWindow()->windowTitle(), QStringLiteral("PallixExample"));
     }
 };
 

@@ -9,12 +9,12 @@
 #include "basExampleFunctions.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
+#include <windows.h>
 
 namespace {
 
@@ -115,17 +115,21 @@ TEST_P(PallixRead, PrintsAndEndsAsOnLinux)
     EXPECT_EQ(errors, "Simulated adapter: no Pallix400.dll is installed\n" + c.errors);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Simulator, PallixRead,
-    testing::Values(ReadCase{"Text", {}, "", 0, "25.0625 \xC2\xB0" "C\n", "Port: 1\n"},
-                    ReadCase{"Csv", {"--format", "csv"}, "", 0, "time,raw,celsius,status\n20", "Port: 1\n"},
-                    ReadCase{"Json", {"--format=json"}, "", 0, "{\"time\":\"20", "Port: 1\n"},
-                    ReadCase{"InitFault", {}, "init", 3, "", "Error: InitiateDriver: simulated fault: the driver could "
-                                                            "not be initiated (PALLIX400_SIM_FAULT=init)\n"},
-                    ReadCase{"PortFault", {}, "port", 3, "", "Can not set Port1\nPort: 0\n"},
-                    ReadCase{"NoSensor", {}, "no-sensor", 1, "error: no valid frame from the sensor\n", "Port: 1\n"},
-                    ReadCase{"Noise", {"--count", "2"}, "noise", 1, "error: no valid frame from the sensor\n",
-                             "Port: 1\n"}),
-    [](const auto& test) { return std::string(test.param.name); });
+const std::string kNoFrame = "error: no valid frame from the sensor\n";
+
+// clang-format off
+const ReadCase kReads[] = {
+    {"Text", {}, "", 0, "25.0625 \u00B0C\n", "Port: 1\n"},
+    {"Csv", {"--format", "csv"}, "", 0, "time,raw,celsius,status\n20", "Port: 1\n"},
+    {"Json", {"--format=json"}, "", 0, "{\"time\":\"20", "Port: 1\n"},
+    {"InitFault", {}, "init", 3, "", "Error: InitiateDriver: simulated fault: the driver could not be initiated (PALLIX400_SIM_FAULT=init)\n"},
+    {"PortFault", {}, "port", 3, "", "Can not set Port1\nPort: 0\n"},
+    {"NoSensor", {}, "no-sensor", 1, kNoFrame, "Port: 1\n"},
+    {"Noise", {"--count", "2"}, "noise", 1, kNoFrame, "Port: 1\n"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Simulator, PallixRead, testing::ValuesIn(kReads),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
