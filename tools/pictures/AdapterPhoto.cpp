@@ -12,17 +12,17 @@
 namespace AdapterPhoto {
 namespace {
 
-constexpr int boardLeft = 12;
-constexpr int boardTop = 4;
+constexpr int kBoardLeft = 12;
+constexpr int kBoardTop = 4;
 
 const QRect headerHousing(14, 17, 16, 31);
 const QRect connectorHousing(31, 56, 17, 41);
 
 // Top to bottom across one pin: lit from above, as in the photo.
-const std::array<QColor, headerPinHeight> tinShades{QColor(128, 128, 134), QColor(196, 196, 202), QColor(232, 232, 236),
-                                                    QColor(176, 176, 182), QColor(112, 112, 118)};
-const std::array<QColor, connectorPinHeight> goldShades{QColor(176, 140, 60), QColor(236, 204, 120),
-                                                        QColor(150, 116, 46)};
+const std::array<QColor, kHeaderPinHeight> kTinShades{
+    QColor(128, 128, 134), QColor(196, 196, 202), QColor(232, 232, 236), QColor(176, 176, 182), QColor(112, 112, 118)};
+const std::array<QColor, kConnectorPinHeight> kGoldShades{QColor(176, 140, 60), QColor(236, 204, 120),
+                                                          QColor(150, 116, 46)};
 
 const QColor silkscreen(232, 236, 226);
 const QColor tin(196, 196, 200);
@@ -30,17 +30,17 @@ const QColor drilledHole(24, 24, 26);
 
 void DrawDesk(QPainter& painter)
 {
-    QLinearGradient shade(0, 0, 0, height);
+    QLinearGradient shade(0, 0, 0, kHeight);
     shade.setColorAt(0, QColor(80, 82, 88));
     shade.setColorAt(1, QColor(56, 58, 64));
-    painter.fillRect(0, 0, width, height, shade);
+    painter.fillRect(0, 0, kWidth, kHeight, shade);
 }
 
 void DrawBoard(QPainter& painter)
 {
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(boardLeft + 0.5, boardTop + 0.5, width, height), 4, 4);
-    QLinearGradient shade(boardLeft, boardTop, width, height);
+    outline.addRoundedRect(QRectF(kBoardLeft + 0.5, kBoardTop + 0.5, kWidth, kHeight), 4, 4);
+    QLinearGradient shade(kBoardLeft, kBoardTop, kWidth, kHeight);
     shade.setColorAt(0, QColor(44, 126, 84));
     shade.setColorAt(1, QColor(20, 86, 58));
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -55,12 +55,12 @@ void DrawBoard(QPainter& painter)
     painter.drawPolyline(QPolygon({{34, 38}, {58, 38}, {66, 46}, {66, 121}}));
     // The connector's traces fan out to the right and run down, nested.
     for (int i = 0; i < 4; ++i) {
-        const int y = connectorPinCentresY[static_cast<std::size_t>(i)];
+        const int y = kConnectorPinCentresY[static_cast<std::size_t>(i)];
         const int bendX = 58 + 4 * i;
         const int downX = 82 - 4 * i;
-        painter.drawPolyline(QPolygon({{52, y}, {bendX, y}, {downX, y + 10 - 2 * i}, {downX, height - 1}}));
+        painter.drawPolyline(QPolygon({{52, y}, {bendX, y}, {downX, y + 10 - 2 * i}, {downX, kHeight - 1}}));
     }
-    painter.drawPolyline(QPolygon({{boardLeft + 4, 121}, {boardLeft + 4, 106}, {26, 100}}));
+    painter.drawPolyline(QPolygon({{kBoardLeft + 4, 121}, {kBoardLeft + 4, 106}, {26, 100}}));
 }
 
 void DrawSolderJoint(QPainter& painter, QPointF centre, qreal radius)
@@ -91,7 +91,7 @@ void DrawLegend(QImage& photo)
 {
     const QString inputs = QStringLiteral("I1 I2 SCL GND");
     const QString outputs = QStringLiteral("O1 O2 SDA GND");
-    const int left = width - 3 - SilkscreenFont::TextWidth(inputs);
+    const int left = kWidth - 3 - SilkscreenFont::TextWidth(inputs);
     SilkscreenFont::DrawText(photo, {left, 8}, inputs, silkscreen);
     SilkscreenFont::DrawText(photo, {left, 15}, outputs, silkscreen);
     SilkscreenFont::DrawText(photo, {left, 23}, QStringLiteral("O1=trigger"), silkscreen);
@@ -123,9 +123,9 @@ void DrawPin(QPainter& painter, int left, int right, int top, const QColor* shad
 
 void DrawHeader(QPainter& painter)
 {
-    const int lowerPinTop = headerLowerPinBottom - headerPinHeight + 1;
-    for (const int top : {headerUpperPinTop, lowerPinTop}) {
-        DrawPin(painter, headerPinTipX, headerHousing.left() - 1, top, tinShades.data(), headerPinHeight);
+    const int lowerPinTop = kHeaderLowerPinBottom - kHeaderPinHeight + 1;
+    for (const int top : {kHeaderUpperPinTop, lowerPinTop}) {
+        DrawPin(painter, kHeaderPinTipX, headerHousing.left() - 1, top, kTinShades.data(), kHeaderPinHeight);
         DrawSolderJoint(painter, QPointF(headerHousing.right() + 4, top + 2.5), 2.6);
     }
 
@@ -144,9 +144,9 @@ void DrawHeader(QPainter& painter)
 void DrawConnector(QPainter& painter)
 {
     const int pinRight = connectorHousing.left() - 1;
-    for (const int centre : connectorPinCentresY) {
-        const int top = centre - connectorPinHeight / 2;
-        DrawPin(painter, connectorPinLeftX, pinRight, top, goldShades.data(), connectorPinHeight);
+    for (const int centre : kConnectorPinCentresY) {
+        const int top = centre - kConnectorPinHeight / 2;
+        DrawPin(painter, kConnectorPinLeftX, pinRight, top, kGoldShades.data(), kConnectorPinHeight);
         DrawSolderJoint(painter, QPointF(connectorHousing.right() + 4.5, centre + 0.5), 2.2);
     }
 
@@ -160,7 +160,7 @@ void DrawConnector(QPainter& painter)
     // The latch ridge along the housing and the openings the pins enter.
     painter.fillRect(connectorHousing.left() + 4, connectorHousing.top() + 3, 2, connectorHousing.height() - 6,
                      QColor(176, 170, 150));
-    for (const int centre : connectorPinCentresY) {
+    for (const int centre : kConnectorPinCentresY) {
         painter.fillRect(connectorHousing.left() + 1, centre - 2, 2, 5, QColor(96, 90, 78));
     }
     painter.fillRect(connectorHousing.right() + 1, connectorHousing.top() + 2, 1, connectorHousing.height() - 1,
@@ -191,15 +191,15 @@ bool IsPinColour(const QColor& colour)
         return std::abs(colour.red() - shade.red()) <= 8 && std::abs(colour.green() - shade.green()) <= 8 &&
                std::abs(colour.blue() - shade.blue()) <= 8;
     };
-    return std::any_of(tinShades.begin(), tinShades.end(), near) ||
-           std::any_of(goldShades.begin(), goldShades.end(), near);
+    return std::any_of(kTinShades.begin(), kTinShades.end(), near) ||
+           std::any_of(kGoldShades.begin(), kGoldShades.end(), near);
 }
 
 }  // namespace
 
 QImage Draw()
 {
-    QImage photo(width, height, QImage::Format_RGB32);
+    QImage photo(kWidth, kHeight, QImage::Format_RGB32);
     {
         QPainter painter(&photo);
         DrawDesk(painter);
@@ -219,12 +219,12 @@ QImage Draw()
 
 QStringList Misfits(const QImage& photo)
 {
-    if (photo.size() != QSize(width, height)) {
+    if (photo.size() != QSize(kWidth, kHeight)) {
         return {QStringLiteral("the photo is %1 x %2 pixels, not %3 x %4")
                     .arg(photo.width())
                     .arg(photo.height())
-                    .arg(width)
-                    .arg(height)};
+                    .arg(kWidth)
+                    .arg(kHeight)};
     }
     struct Probe {
         QPoint pixel;
@@ -236,16 +236,16 @@ QStringList Misfits(const QImage& photo)
     const QPoint left(-1, 0);
     const QPoint right(1, 0);
     const std::array probes{
-        Probe{o1LineEnd, true, "the O1 line's end, on the upper header pin"},
-        Probe{o1LineEnd + up, false, "just above the O1 line's end"},
-        Probe{o1LineEnd + left, false, "just left of the O1 line's end"},
-        Probe{i1LineEnd, true, "the I1 line's end, on the lower header pin"},
-        Probe{i1LineEnd + down, false, "just below the I1 line's end"},
-        Probe{i1LineEnd + left, false, "just left of the I1 line's end"},
-        Probe{gndLineEnd, false, "the GND line's end, short of the connector's 2nd pin"},
-        Probe{gndLineEnd + right, true, "the left end of the connector's 2nd pin"},
-        Probe{vccLineEnd, false, "the VCC line's end, short of the connector's 3rd pin"},
-        Probe{vccLineEnd + right, true, "the left end of the connector's 3rd pin"},
+        Probe{kO1LineEnd, true, "the O1 line's end, on the upper header pin"},
+        Probe{kO1LineEnd + up, false, "just above the O1 line's end"},
+        Probe{kO1LineEnd + left, false, "just left of the O1 line's end"},
+        Probe{kI1LineEnd, true, "the I1 line's end, on the lower header pin"},
+        Probe{kI1LineEnd + down, false, "just below the I1 line's end"},
+        Probe{kI1LineEnd + left, false, "just left of the I1 line's end"},
+        Probe{kGndLineEnd, false, "the GND line's end, short of the connector's 2nd pin"},
+        Probe{kGndLineEnd + right, true, "the left end of the connector's 2nd pin"},
+        Probe{kVccLineEnd, false, "the VCC line's end, short of the connector's 3rd pin"},
+        Probe{kVccLineEnd + right, true, "the left end of the connector's 3rd pin"},
     };
     QStringList problems;
     for (const Probe& probe : probes) {

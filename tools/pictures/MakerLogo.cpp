@@ -22,7 +22,7 @@ QFont LogoFont(int pixelSize, QFont::Weight weight)
 
 QImage Draw()
 {
-    QImage logo(width, height, QImage::Format_RGB32);
+    QImage logo(kWidth, kHeight, QImage::Format_RGB32);
     logo.fill(Qt::white);
     {
         QPainter painter(&logo);
@@ -32,12 +32,12 @@ QImage Draw()
         QFont name = LogoFont(21, QFont::Black);
         name.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
         painter.setFont(name);
-        painter.drawText(QRect(0, 0, width, 22), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("MIRAL"));
+        painter.drawText(QRect(0, 0, kWidth, 22), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("MIRAL"));
 
-        painter.fillRect(6, 22, width - 12, 2, Qt::black);
+        painter.fillRect(6, 22, kWidth - 12, 2, Qt::black);
 
         painter.setFont(LogoFont(9, QFont::Normal));
-        painter.drawText(QRect(0, 24, width, height - 24), Qt::AlignCenter, QStringLiteral("Elektronik GmbH"));
+        painter.drawText(QRect(0, 24, kWidth, kHeight - 24), Qt::AlignCenter, QStringLiteral("Elektronik GmbH"));
     }
     return Palette16::ToIndexed(logo, Palette16::Colours());
 }

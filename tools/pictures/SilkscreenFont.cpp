@@ -6,15 +6,15 @@
 namespace SilkscreenFont {
 namespace {
 
-constexpr int rowCount = capHeight + 1;
+constexpr int kRowCount = kCapHeight + 1;
 
 struct Glyph {
     char16_t character;
-    std::array<const char*, rowCount> rows;  // '#' is a set pixel
+    std::array<const char*, kRowCount> rows;  // '#' is a set pixel
 };
 
 // clang-format off
-constexpr std::array glyphs{
+constexpr std::array kGlyphs{
     Glyph{u' ', {"..", "..", "..", "..", "..", ".."}},
     Glyph{u'1', {".#.", "##.", ".#.", ".#.", "###", "..."}},
     Glyph{u'2', {"##.", "..#", ".#.", "#..", "###", "..."}},
@@ -49,7 +49,7 @@ constexpr bool RowsAreEvenlyWide(const Glyph& glyph)
 
 constexpr bool AllRowsAreEvenlyWide()
 {
-    for (const Glyph& glyph : glyphs) {
+    for (const Glyph& glyph : kGlyphs) {
         if (!RowsAreEvenlyWide(glyph)) {
             return false;
         }
@@ -60,12 +60,12 @@ static_assert(AllRowsAreEvenlyWide(), "every row of a glyph must be equally wide
 
 const Glyph& GlyphFor(QChar character)
 {
-    for (const Glyph& glyph : glyphs) {
+    for (const Glyph& glyph : kGlyphs) {
         if (glyph.character == character.unicode()) {
             return glyph;
         }
     }
-    return glyphs.front();
+    return kGlyphs.front();
 }
 
 int GlyphWidth(const Glyph& glyph)
@@ -90,7 +90,7 @@ void DrawText(QImage& image, QPoint topLeft, QStringView text, const QColor& col
     for (QChar character : text) {
         const Glyph& glyph = GlyphFor(character);
         const int width = GlyphWidth(glyph);
-        for (int row = 0; row < rowCount; ++row) {
+        for (int row = 0; row < kRowCount; ++row) {
             for (int column = 0; column < width; ++column) {
                 const QPoint pixel(left + column, topLeft.y() + row);
                 if (glyph.rows[static_cast<std::size_t>(row)][column] == '#' && image.rect().contains(pixel)) {

@@ -10,7 +10,7 @@
 // characters the board's legend needs.
 namespace SilkscreenFont {
 
-constexpr int capHeight = 5;
+constexpr int kCapHeight = 5;
 
 // Width in pixels of the text set in this font.
 int TextWidth(QStringView text);
