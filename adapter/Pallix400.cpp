@@ -3,6 +3,7 @@
 #include "DynamicLibrary.h"
 #include "RuntimeError.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace Pallix400 {
@@ -84,12 +85,14 @@ ScopedDriver::~ScopedDriver()
 std::string BundledSimulator()
 {
     const std::string directory = platform::ExecutableDirectory();
+    if (directory.empty()) {
+        return {};
+    }
+    std::string path = directory + "/" + PALLIX_SIMULATOR_RELATIVE_PATH;
 #ifdef _WIN32
-    const char* const simulator = "\\simulator\\Pallix400.dll";  // a folder beside the program
-#else
-    const char* const simulator = "/" PALLIX_SIMULATOR_RELATIVE_PATH;
+    std::replace(path.begin(), path.end(), '/', '\\');  // a full path for the loader has backslashes
 #endif
-    return directory.empty() ? std::string() : directory + simulator;
+    return path;
 }
 
 void ResetLoader(const std::string& library, const std::string& fallback)

@@ -14,12 +14,17 @@ fi
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo[@]}" dpkg --add-architecture i386
 fi
-scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest wine wine32:i386
+# The preloader reserves Wine's address space in one go; without it each start
+# takes a minute under emulation.
+scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest wine wine32:i386 wine32-preloader:i386
 
 # A kernel that runs no 32-bit programs itself (some virtual machines do not)
 # can still run Wine's 32-bit half under qemu's user-mode emulation.
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
     scripts/install-packages.sh qemu-user-static
+    if ! mountpoint -q /proc/sys/fs/binfmt_misc; then
+        "${sudo[@]}" mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+    fi
     if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
         echo "test-windows.sh: this kernel runs no 32-bit programs: running them under qemu-i386" >&2
         printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' |
@@ -27,9 +32,10 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
     fi
 fi
 
-# A quiet Wine of the project's own, without its first-start prompts.
+# A quiet Wine of the project's own, without its first-start prompts; its ANSI
+# code page follows the locale, which the tests take to be a western one (1252).
 export WINEPREFIX=${WINEPREFIX:-$HOME/.cache/pallixexample/wine}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 mkdir -p "$(dirname "$WINEPREFIX")"
 
 cmake --preset windows -DPALLIX_WERROR=ON
