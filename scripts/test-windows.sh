@@ -14,9 +14,11 @@ fi
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo[@]}" dpkg --add-architecture i386
 fi
-# The preloader reserves Wine's address space in one go; without it each start
-# takes a minute under emulation.
-scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest wine wine32:i386 wine32-preloader:i386
+# wine64 brings the native wineserver; the preloader reserves Wine's address
+# space in one go. Without either, each start of a program takes a minute or
+# more where Wine's 32-bit half runs under emulation.
+scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest wine wine64 wine32:i386 \
+    wine32-preloader:i386
 
 # A kernel that runs no 32-bit programs itself (some virtual machines do not)
 # can still run Wine's 32-bit half under qemu's user-mode emulation.
@@ -35,7 +37,8 @@ fi
 # A quiet Wine of the project's own, without its first-start prompts; its ANSI
 # code page follows the locale, which the tests take to be a western one (1252).
 export WINEPREFIX=${WINEPREFIX:-$HOME/.cache/pallixexample/wine}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+# A program that crashes ends at once instead of waiting in Wine's debugger.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LC_ALL=C.UTF-8
 mkdir -p "$(dirname "$WINEPREFIX")"
 
 cmake --preset windows -DPALLIX_WERROR=ON
