@@ -1,9 +1,5 @@
 #include "Sleep.h"
 
-#ifdef __linux__
-#include <sys/prctl.h>
-#endif
-
 #include <thread>
 #include <utility>
 
@@ -16,26 +12,22 @@ SleepFunction& Installed()
     return installed;
 }
 
-// The wait itself, never shorter than asked for: a system's sleep may end up
-// to a timer tick early. On Linux the timer's default slack (50 us) is set
-// aside for it, so it ends later only by the time the system takes to wake
-// the program.
+// The wait itself, never shorter than asked for and hardly longer. A system
+// wakes a sleeper late by its timer's slack and its own latency (or, on some,
+// up to a tick early), and each reading would pay that: the sleep stops a
+// millisecond short and the rest is waited out watching the clock.
 void Wait(std::chrono::milliseconds duration)
 {
-    const auto deadline = std::chrono::steady_clock::now() + duration;
-#ifdef __linux__
-    const int slack = prctl(PR_GET_TIMERSLACK);
-    prctl(PR_SET_TIMERSLACK, 1UL);
-#endif
-    for (auto left = deadline - std::chrono::steady_clock::now(); left > left.zero();
-         left = deadline - std::chrono::steady_clock::now()) {
+    using Clock = std::chrono::steady_clock;
+    constexpr auto kWatched = std::chrono::milliseconds(1);
+    const auto deadline = Clock::now() + duration;
+    for (auto left = deadline - kWatched - Clock::now(); left > left.zero();
+         left = deadline - kWatched - Clock::now()) {
         std::this_thread::sleep_for(left);
     }
-#ifdef __linux__
-    if (slack > 0) {
-        prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(slack));
+    while (Clock::now() < deadline) {
+        std::this_thread::yield();
     }
-#endif
 }
 
 }  // namespace
