@@ -23,22 +23,6 @@ Control& Control::Temperature(double celsius)
     return *this;
 }
 
-Control& Control::Fault(Pallix400Sim::Fault fault)
-{
-    SimDriver::Instance().SetFault(fault);
-    return *this;
-}
-
-Control& Control::NoiseProbability(double probability)
-{
-    if (!(probability >= 0.0 && probability <= 1.0)) {
-        throw std::invalid_argument("Pallix400Sim::Control::NoiseProbability: " + std::to_string(probability) +
-                                    " is not a probability from 0 to 1");
-    }
-    SimDriver::Instance().SetNoiseProbability(probability);
-    return *this;
-}
-
 Control& Control::Seed(uint32_t seed)
 {
     SimDriver::Instance().Seed(seed);

@@ -6,7 +6,9 @@
 // process. Every setter acts on the one simulator in the process at once and
 // returns *this, so a test sets exactly what it needs:
 //
-//     Pallix400Sim::Control{}.Reset().Temperature(25.0).Fault(Pallix400Sim::Fault::Noise);
+//     Pallix400Sim::Control{}.Reset().Temperature(25.0).Seed(7);
+//
+// Faults come from the environment, as for any program (SimSettings.h).
 namespace Pallix400Sim {
 
 enum class Fault {
@@ -25,10 +27,6 @@ public:
     // A fixed sensor temperature in degrees Celsius; throws std::invalid_argument
     // for a value that is not a finite number.
     Control& Temperature(double celsius);
-    Control& Fault(Pallix400Sim::Fault fault);
-    // The chance in [0, 1] that a bit flips under Fault::Noise; throws
-    // std::invalid_argument outside that range.
-    Control& NoiseProbability(double probability);
     // Makes the noise and the room temperature's drift repeatable.
     Control& Seed(uint32_t seed);
 };

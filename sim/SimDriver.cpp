@@ -132,19 +132,6 @@ void SimDriver::SetTemperature(double celsius)
     settings_.temperature = celsius;
 }
 
-void SimDriver::SetFault(Pallix400Sim::Fault fault)
-{
-    std::lock_guard lock{mutex_};
-    settings_.fault = fault;
-    sensor_.SetConnected(fault != Fault::NoSensor);
-}
-
-void SimDriver::SetNoiseProbability(double probability)
-{
-    std::lock_guard lock{mutex_};
-    settings_.noiseProbability = probability;
-}
-
 void SimDriver::Seed(uint32_t seed)
 {
     std::lock_guard lock{mutex_};

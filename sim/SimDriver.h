@@ -38,8 +38,6 @@ public:
 
     void Reset();
     void SetTemperature(double celsius);
-    void SetFault(Pallix400Sim::Fault fault);
-    void SetNoiseProbability(double probability);
     void Seed(uint32_t seed);
 
 private:
