@@ -50,6 +50,13 @@
 #define PALLIX400_CALL
 #endif
 
+// How a driver library (the simulator, the tests' own) exports an operation.
+#ifdef _WIN32
+#define PALLIX400_EXPORT extern "C" __declspec(dllexport)
+#else
+#define PALLIX400_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
 // The function type of each operation as the library exports it: Pallix400_<name>_t.
 extern "C" {
 #define PALLIX400_FUNCTION_TYPE(name, params, args) typedef int32_t PALLIX400_CALL Pallix400_##name##_t params;

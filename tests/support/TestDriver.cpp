@@ -15,12 +15,6 @@
 #include <cstdlib>
 #include <string>
 
-#ifdef _WIN32
-#define TEST_DRIVER_EXPORT extern "C" __declspec(dllexport)
-#else
-#define TEST_DRIVER_EXPORT extern "C" __attribute__((visibility("default")))
-#endif
-
 namespace {
 
 constexpr uint32_t kFrame = SensorFrame::Encode(400);
@@ -37,12 +31,12 @@ int32_t Setting(const char* name, int32_t fallback)
 
 }  // namespace
 
-TEST_DRIVER_EXPORT int32_t PALLIX400_CALL InitiateDriver(int32_t)
+PALLIX400_EXPORT int32_t PALLIX400_CALL InitiateDriver(int32_t)
 {
     return Setting("PALLIX_TEST_DRIVER_INIT", Pallix400::kDriverReady);
 }
 
-TEST_DRIVER_EXPORT int32_t PALLIX400_CALL CopyErrorText(int32_t, char* buffer, int32_t size)
+PALLIX400_EXPORT int32_t PALLIX400_CALL CopyErrorText(int32_t, char* buffer, int32_t size)
 {
     const char* hex = std::getenv("PALLIX_TEST_DRIVER_TEXT");
     const std::string text = hex != nullptr ? hex : "";
@@ -52,19 +46,19 @@ TEST_DRIVER_EXPORT int32_t PALLIX400_CALL CopyErrorText(int32_t, char* buffer, i
     return Setting("PALLIX_TEST_DRIVER_COUNT", static_cast<int32_t>(text.size() / 2));
 }
 
-TEST_DRIVER_EXPORT int32_t PALLIX400_CALL SetPort(int32_t)
+PALLIX400_EXPORT int32_t PALLIX400_CALL SetPort(int32_t)
 {
     return 1;
 }
 
 #ifndef TEST_DRIVER_WITHOUT_GETPORT
-TEST_DRIVER_EXPORT int32_t PALLIX400_CALL GetPort()
+PALLIX400_EXPORT int32_t PALLIX400_CALL GetPort()
 {
     return Setting("PALLIX_TEST_DRIVER_PORT", 1);
 }
 #endif
 
-TEST_DRIVER_EXPORT int32_t PALLIX400_CALL WriteTestpins(int32_t pattern)
+PALLIX400_EXPORT int32_t PALLIX400_CALL WriteTestpins(int32_t pattern)
 {
     if (const char* path = std::getenv("PALLIX_TEST_DRIVER_LOG")) {
         if (FILE* file = std::fopen(path, "a")) {
@@ -84,7 +78,7 @@ TEST_DRIVER_EXPORT int32_t PALLIX400_CALL WriteTestpins(int32_t pattern)
 }
 
 #ifndef TEST_DRIVER_WITHOUT_READTESTPINS
-TEST_DRIVER_EXPORT int32_t PALLIX400_CALL ReadTestpins(int32_t* inputs)
+PALLIX400_EXPORT int32_t PALLIX400_CALL ReadTestpins(int32_t* inputs)
 {
     *inputs = dataLine ? Pallix400::kDataBit : 0;
     return Setting("PALLIX_TEST_DRIVER_READ_RESULT", 1);
