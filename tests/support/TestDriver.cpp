@@ -9,7 +9,7 @@
 //   PALLIX_TEST_DRIVER_LOG           a file that receives a digit for each pattern written
 // Variants of it lack one operation (TEST_DRIVER_WITHOUT_<NAME>).
 #include <Pallix400Api.h>
-#include <SensorFrame.h>
+#include <SensorModel.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -17,11 +17,8 @@
 
 namespace {
 
-constexpr uint32_t kFrame = SensorFrame::Encode(400);
-
-int32_t outputs = Pallix400::kClockBit | Pallix400::kChipSelectBit;
-int nextBit = 0;
-bool dataLine = true;
+// The simulator's sensor, at 25 degrees and without noise.
+Pallix400Sim::SensorModel sensor{[] { return 25.0; }, [] { return false; }};
 
 int32_t Setting(const char* name, int32_t fallback)
 {
@@ -66,21 +63,14 @@ PALLIX400_EXPORT int32_t PALLIX400_CALL WriteTestpins(int32_t pattern)
             std::fclose(file);
         }
     }
-    const bool selected = (pattern & Pallix400::kChipSelectBit) == 0;
-    if (selected && (outputs & Pallix400::kChipSelectBit) != 0) {
-        nextBit = 0;
-    }
-    if (selected && (outputs & Pallix400::kClockBit) != 0 && (pattern & Pallix400::kClockBit) == 0) {
-        dataLine = nextBit < SensorFrame::kBits && ((kFrame >> (SensorFrame::kBits - 1 - nextBit++)) & 1U) != 0;
-    }
-    outputs = pattern;
+    sensor.Drive(pattern);
     return 1;
 }
 
 #ifndef TEST_DRIVER_WITHOUT_READTESTPINS
 PALLIX400_EXPORT int32_t PALLIX400_CALL ReadTestpins(int32_t* inputs)
 {
-    *inputs = dataLine ? Pallix400::kDataBit : 0;
+    *inputs = sensor.DataLine() ? Pallix400::kDataBit : 0;
     return Setting("PALLIX_TEST_DRIVER_READ_RESULT", 1);
 }
 #endif
