@@ -10,6 +10,7 @@
 #include "frmPallixExampleControls.h"
 #include "frmPallixExampleLayout.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -46,16 +47,21 @@ frmPallixExample::frmPallixExample(QWidget* parent)
     setObjectName(QStringLiteral("frmPallixExample"));
     setWindowTitle(QStringLiteral("Example"));
     setWindowIcon(ProgramIcon());
-    // The fixed layout was drawn for dialog text of 8 points: the toolkit's
-    // own face at that size fits its labels.
-    QFont dialogFont = font();
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
+    setFont(DialogFont());
     resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth), TwipsToPixels(frmPallixExampleLayout::kClientHeight));
     CreateControls();
     ApplyTabOrder();
     ConnectHandlers();
     cmdClose->setFocus();
+}
+
+QFont frmPallixExample::DialogFont()
+{
+    // The fixed layout was drawn for dialog text of 8 points: the toolkit's
+    // own face at that size fits its labels.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    return font;
 }
 
 void frmPallixExample::CreateControls()

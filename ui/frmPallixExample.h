@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -16,6 +17,10 @@ class frmPallixExample : public QWidget {
 
 public:
     explicit frmPallixExample(QWidget* parent = nullptr);
+
+    // The face the window's text is drawn in; the program makes it the
+    // application's, so that only one font is loaded.
+    static QFont DialogFont();
 
     // The start-up settings, run once before the window is first shown.
     void Form_Load();

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFont>
 #include <QStringList>
 
 #include <cstdio>
@@ -104,9 +103,7 @@ int main(int argc, char* argv[])
     SetProgramIdentity();
     QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.miral.PallixExample"));
-    QFont dialogFont = QApplication::font();
-    dialogFont.setPointSize(8);
-    QApplication::setFont(dialogFont);
+    QApplication::setFont(frmPallixExample::DialogFont());
     if (const auto status = CheckCommandLine(QCoreApplication::arguments())) {
         return *status;
     }
