@@ -6,6 +6,7 @@
 #include "ProgramIcon.h"
 #include "ReadCommand.h"
 #include "StartProgram.h"
+#include "WindowTexts.h"
 #include "basExampleFunctions.h"
 #include "frmPallixExampleControls.h"
 #include "frmPallixExampleLayout.h"
@@ -45,7 +46,7 @@ frmPallixExample::frmPallixExample(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmPallixExample"));
-    setWindowTitle(QStringLiteral("Example"));
+    setWindowTitle(QString::fromUtf8(WindowTexts::kStoredCaption));
     setWindowIcon(ProgramIcon());
     setFont(DialogFont());
     resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth), TwipsToPixels(frmPallixExampleLayout::kClientHeight));

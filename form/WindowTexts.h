@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// The texts the program shows besides the controls' captions, the same in
+// every front end.
+namespace WindowTexts {
+
+// The caption stored with the window; the load replaces it by the title
+// before the window is first shown.
+inline constexpr const char* kStoredCaption = "Example";
+// The application's title: the window's caption and every message box's.
+inline constexpr const char* kApplicationTitle = "PallixExample";
+inline constexpr const char* kVersion = "1.00";
+inline constexpr const char* kProjectDescription = "SPI with Pallix400";
+
+// How an error that no handler traps is reported before the program ends.
+inline std::string RunTimeErrorReport(int number, const std::string& description)
+{
+    return "Run-time error '" + std::to_string(number) + "':\n\n" + description;
+}
+
+}  // namespace WindowTexts
