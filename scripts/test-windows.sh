@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds pallix-read, the simulator DLL and the Windows tests for 32-bit
-# Windows with mingw-w64 (cmake --preset windows, in build-windows/), runs the
-# tests under Wine and packs pallix-read-1.00-win32.zip.
+# Builds PallixExample.exe, pallix-read, the simulator DLL and the Windows
+# tests for 32-bit Windows with mingw-w64 (cmake --preset windows, in
+# build-windows/), runs the tests under Wine (the window's in a prefix of
+# their own with Wine's null graphics driver: no display needed) and packs
+# PallixExample-1.00-win32.zip.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
