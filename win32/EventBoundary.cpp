@@ -4,9 +4,8 @@
 #include "WideText.h"
 #include "WindowTexts.h"
 
-#include <windows.h>
-
 #include <cstdio>
+#include <windows.h>
 
 namespace EventBoundary {
 

@@ -1,8 +1,7 @@
 #include "WideText.h"
 
-#include <windows.h>
-
 #include <algorithm>
+#include <windows.h>
 
 namespace WideText {
 

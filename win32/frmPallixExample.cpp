@@ -5,10 +5,9 @@
 #include "WindowTexts.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
-
 #include <cstring>
 #include <stdexcept>
+#include <windowsx.h>
 
 namespace {
 
@@ -28,9 +27,9 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
     windowClass.hInstance = instance;
     windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, icon.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                                       GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, icon.c_str(), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                                        LR_DEFAULTCOLOR));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, icon.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = kClassName;
@@ -50,7 +49,8 @@ HFONT DialogFont(int dotsPerInch, bool underlined)
 HBITMAP LoadPicture(HINSTANCE instance, const char* name)
 {
     const std::wstring resource = WideText::FromUtf8(name);
-    auto* bitmap = static_cast<HBITMAP>(LoadImageW(instance, resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    auto* bitmap =
+        static_cast<HBITMAP>(LoadImageW(instance, resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (bitmap == nullptr) {
         throw std::runtime_error(std::string("The program carries no picture ") + name);
     }

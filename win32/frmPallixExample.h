@@ -2,10 +2,9 @@
 
 #include "frmPallixExampleControls.h"
 
-#include <windows.h>
-
 #include <string>
 #include <vector>
+#include <windows.h>
 
 // The program's one window: the read command, the temperature and status
 // boxes, the wiring diagram and the maker's web link, as a Win32 window.
@@ -28,7 +27,7 @@ public:
     // surface, while the mouse is over it; the same colour either way.
     void UpdateWebLink(bool bOver);
 
-    COLORREF lLinkColor = 0;   // the web link's text colour
+    COLORREF lLinkColor = 0;    // the web link's text colour
     std::wstring sBrowserPath;  // the program that opens the maker's web site
 
     // The pointer style the window shows: 0 the default arrow, 99 the hand.
@@ -37,8 +36,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
-    static LRESULT CALLBACK StatusBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR);
+    static LRESULT CALLBACK StatusBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Runs a handler behind the event boundary.
     void Handle(void (frmPallixExample::*handler)());

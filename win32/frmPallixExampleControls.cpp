@@ -84,7 +84,8 @@ RECT Place(const Control& control, const std::vector<Element>& placed, POINT dpi
 void FitToText(Element& element)
 {
     HDC dc = GetDC(element.window);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(element.window, WM_GETFONT, 0, 0)));
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(element.window, WM_GETFONT, 0, 0)));
     const std::wstring text = WideText::FromUtf8(element.control->caption);
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);

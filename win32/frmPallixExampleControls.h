@@ -2,9 +2,8 @@
 
 #include "frmPallixExampleLayout.h"
 
-#include <windows.h>
-
 #include <vector>
+#include <windows.h>
 
 // The stored layout made into Win32 controls. Frames, labels, text boxes and
 // buttons become child windows of the window; lines and images have no

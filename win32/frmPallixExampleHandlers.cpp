@@ -9,10 +9,9 @@
 #include "basExampleFunctions.h"
 #include "frmPallixExample.h"
 
+#include <array>
 #include <commctrl.h>
 #include <windowsx.h>
-
-#include <array>
 
 namespace {
 

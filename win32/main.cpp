@@ -1,11 +1,9 @@
 #include "EventBoundary.h"
 #include "frmPallixExample.h"
 
-#include <windows.h>
-
 #include <commctrl.h>
-
 #include <optional>
+#include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
 {
