@@ -19,8 +19,9 @@ fi
 # wine64 brings the native wineserver; the preloader reserves Wine's address
 # space in one go. Without either, each start of a program takes a minute or
 # more where Wine's 32-bit half runs under emulation.
+# Xvfb and xdotool show and drive PallixExample.exe as a user would.
 scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest wine wine64 wine32:i386 \
-    wine32-preloader:i386
+    wine32-preloader:i386 xvfb xauth xdotool python3
 
 # A kernel that runs no 32-bit programs itself (some virtual machines do not)
 # can still run Wine's 32-bit half under qemu's user-mode emulation.

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,84 +12,56 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Underlined(HWND link)
+// Underlined, and in the link's colour.
+std::pair<bool, COLORREF> LinkLook(const ShownWindow& window)
 {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)), sizeof font, &font);
-    return font.lfUnderline != 0;
-}
-
-COLORREF LinkColour(const ShownWindow& window)
-{
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window["lblUrl"], WM_GETFONT, 0, 0)), sizeof font, &font);
     HDC dc = GetDC(window["lblUrl"]);
     SendMessageW(window.form.Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                  reinterpret_cast<LPARAM>(window["lblUrl"]));
     const COLORREF colour = GetTextColor(dc);
     ReleaseDC(window["lblUrl"], dc);
-    return colour;
+    return {font.lfUnderline != 0, colour};
 }
 
-void MoveOver(HWND target, POINT point)
-{
-    SendMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
-}
-
-TEST(WebLink, IsUnderlinedOnlyOnceTheMouseMovesOverItAndUntilItMovesOverTheWindowsOwnSurface)
+// The maker's name (260,12), its logo (140,20) and a frame (100,100) are
+// not the window's own surface: moves over them leave the look as it is.
+TEST(WebLink, IsUnderlinedFromAMoveOverItUntilAMoveOverTheWindowsOwnSurface)
 {
     ShownWindow window;
-    HWND surface = window.form.Window();
-    EXPECT_FALSE(Underlined(window["lblUrl"]));
-    EXPECT_EQ(LinkColour(window), RGB(0, 0, 255));
-    MoveOver(window["lblUrl"], {2, 2});
-    EXPECT_TRUE(Underlined(window["lblUrl"]));
-    EXPECT_EQ(window.form.MousePointer(), 99);
-    // The maker's name, its logo and a frame are controls of their own: the look stays.
-    for (const POINT over : {POINT{260, 12}, POINT{140, 20}, POINT{100, 100}}) {
-        MoveOver(surface, over);
-        EXPECT_TRUE(Underlined(window["lblUrl"])) << over.x << "," << over.y;
+    const COLORREF blue = RGB(0, 0, 255);
+    EXPECT_EQ(LinkLook(window), std::pair(false, blue));
+    SendMessageW(window["lblUrl"], WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    for (const LPARAM over : {MAKELPARAM(260, 12), MAKELPARAM(140, 20), MAKELPARAM(100, 100)}) {
+        SendMessageW(window.form.Window(), WM_MOUSEMOVE, 0, over);
+        EXPECT_EQ(LinkLook(window), std::pair(true, blue));
+        EXPECT_EQ(window.form.MousePointer(), 99);
     }
-    MoveOver(surface, {10, 10});
-    EXPECT_FALSE(Underlined(window["lblUrl"]));
+    SendMessageW(window.form.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(LinkLook(window), std::pair(false, blue));
     EXPECT_EQ(window.form.MousePointer(), 0);
-    EXPECT_EQ(LinkColour(window), RGB(0, 0, 255));
 }
 
-struct PointerCase {
-    const char* name;
-    POINT point;  // in the client area
-    bool hand;
-};
-class Pointer : public testing::TestWithParam<PointerCase> {};
-
 // The system asks the window under the pointer which pointer to show.
-TEST_P(Pointer, ShowsTheHandOverTheSurfaceAndWhatStandsOnItButNotOverControlsWithTheirOwn)
+TEST(WebLink, TheHandShowsOverTheSurfaceLinkNameAndLogoButNotOverFramesTheirContentsButtonsAndBoxes)
 {
     ShownWindow window;
     window.form.UpdateWebLink(true);
-    POINT screen = GetParam().point;
-    ClientToScreen(window.form.Window(), &screen);
-    ASSERT_TRUE(SetCursorPos(screen.x, screen.y));
-    HWND under = WindowFromPoint(screen);
-    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(GetCursor() == LoadCursorW(nullptr, IDC_HAND), GetParam().hand);
-}
-INSTANTIATE_TEST_SUITE_P(Windows, Pointer,
-                         testing::Values(PointerCase{"Surface", {10, 10}, true}, PointerCase{"lblUrl", {252, 30}, true},
-                                         PointerCase{"lblMiral", {260, 12}, true},
-                                         PointerCase{"imgMiral", {140, 20}, true},
-                                         PointerCase{"frLayout", {252, 150}, false},
-                                         PointerCase{"lblClk", {262, 145}, false},
-                                         PointerCase{"Image1", {400, 150}, false},
-                                         PointerCase{"txtTemperatur", {120, 134}, false},
-                                         PointerCase{"cmdClose", {30, 395}, false},
-                                         PointerCase{"txtOutput", {100, 300}, false}),
-                         [](const auto& test) { return std::string(test.param.name); });
-
-void Click(HWND link)
-{
-    SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    // surface, lblUrl, lblMiral, imgMiral | frLayout, lblClk, Image1, txtTemperatur, cmdClose, txtOutput
+    const POINT hand[] = {{10, 10}, {252, 30}, {260, 12}, {140, 20}};
+    const POINT arrow[] = {{252, 150}, {262, 118}, {400, 150}, {120, 134}, {30, 395}, {100, 300}};
+    for (const auto& [points, expected] :
+         {std::pair{std::vector(hand, hand + 4), true}, std::pair{std::vector(arrow, arrow + 6), false}}) {
+        for (POINT point : points) {
+            ClientToScreen(window.form.Window(), &point);
+            SetCursorPos(point.x, point.y);
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            HWND under = WindowFromPoint(point);
+            SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor() == LoadCursorW(nullptr, IDC_HAND), expected) << point.x << "," << point.y;
+        }
+    }
 }
 
 std::string Recorded(const fs::path& program)
@@ -99,15 +70,13 @@ std::string Recorded(const fs::path& program)
     for (int wait = 0; wait < 500 && !fs::exists(out); ++wait) {
         Sleep(20);
     }
-    std::ifstream file(out);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return (std::stringstream() << std::ifstream(out).rdbuf()).str();
 }
 
-// "C:\Program.exe" is planted where the system, left to split the unquoted
-// path at its blanks, would run it first.
-TEST(WebLink, StartsExactlyTheBrowsersFileWithTheAddressAsItsOneArgument)
+// "C:\Program.exe" stands where the system, left to split the unquoted path
+// at its blanks, would run it first. A missing browser shows nothing; one
+// that cannot start, a plain box with the system's reason.
+TEST(WebLink, AClickStartsExactlyTheBrowsersFileWithTheAddressOrSaysWhyItCannot)
 {
     const fs::path root = fs::temp_directory_path() / "pallix link";
     const fs::path browser = root / "Program Files" / "Internet Explorer" / "IEXPLORE.EXE";
@@ -115,47 +84,25 @@ TEST(WebLink, StartsExactlyTheBrowsersFileWithTheAddressAsItsOneArgument)
     fs::create_directories(browser.parent_path());
     fs::copy_file(PALLIX_RECORDER, browser);
     fs::copy_file(PALLIX_RECORDER, root / "Program.exe");
+    std::ofstream(root / "text.exe") << "not a program";
     ShownWindow window;
-    window.form.sBrowserPath = browser.wstring();
-    MessageBoxes boxes;
-    Click(window["lblUrl"]);
+    std::vector<std::vector<Box>> shown;
+    for (const fs::path& path : {browser, root / "missing.exe", root / "text.exe"}) {
+        window.form.sBrowserPath = path.wstring();
+        shown.push_back(BoxesWhile([&] {
+            SendMessageW(window["lblUrl"], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            SendMessageW(window["lblUrl"], WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        }));
+    }
     EXPECT_EQ(Recorded(browser), "1\n[http://www.miral.example]\n");
     EXPECT_FALSE(fs::exists(root / "Program.exe.out"));
-    EXPECT_TRUE(boxes.Seen().empty());
+    EXPECT_TRUE(shown[0].empty() && shown[1].empty());
+    ASSERT_EQ(shown[2].size(), 1u);
+    const Box& box = shown[2][0];
+    EXPECT_EQ(box.title, L"PallixExample");
+    EXPECT_EQ(box.text.rfind(L"Can not start " + window.form.sBrowserPath + L": ", 0), 0u);
+    EXPECT_GT(box.text.size(), 16 + window.form.sBrowserPath.size());  // the system's reason
+    EXPECT_FALSE(box.icon);
 }
-
-struct FailedStart {
-    const char* name;
-    const char* content;  // of the file at the browser's path; nullptr: no file
-    const wchar_t* says;  // how the box's text starts; nullptr: no box
-};
-class BrowserThatCannotStart : public testing::TestWithParam<FailedStart> {};
-
-TEST_P(BrowserThatCannotStart, ShowsWhyInAPlainBoxUnlessThereIsNoSuchFile)
-{
-    const fs::path browser = fs::temp_directory_path() / "pallix-browser" / "IEXPLORE.EXE";
-    fs::remove_all(browser.parent_path());
-    fs::create_directories(browser.parent_path());
-    if (GetParam().content != nullptr) {
-        std::ofstream(browser) << GetParam().content;
-    }
-    ShownWindow window;
-    window.form.sBrowserPath = browser.wstring();
-    MessageBoxes boxes;
-    Click(window["lblUrl"]);
-    const auto seen = boxes.Seen();
-    ASSERT_EQ(seen.size(), GetParam().says != nullptr ? 1u : 0u);
-    if (!seen.empty()) {
-        EXPECT_EQ(seen[0].title, L"PallixExample");
-        EXPECT_EQ(seen[0].text.rfind(GetParam().says, 0), 0u) << seen[0].text.c_str();
-        EXPECT_GT(seen[0].text.size(), std::wstring(GetParam().says).size() + browser.wstring().size() + 2);
-        EXPECT_FALSE(seen[0].icon);
-    }
-    EXPECT_TRUE(IsWindowEnabled(window.form.Window()));
-}
-INSTANTIATE_TEST_SUITE_P(Windows, BrowserThatCannotStart,
-                         testing::Values(FailedStart{"NoSuchFile", nullptr, nullptr},
-                                         FailedStart{"NotAProgram", "plain text", L"Can not start "}),
-                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "frmPallixExample.h"
-#include "frmPallixExampleControls.h"
 
-#include <windows.h>
-
-#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
+#include <windows.h>
 
 // A window as the program shows it: created, loaded and shown.
 struct ShownWindow {
@@ -17,8 +14,6 @@ struct ShownWindow {
     {
         form.Form_Load();
         ShowWindow(form.Window(), SW_SHOWNORMAL);
-        SetForegroundWindow(form.Window());
-        SetFocus(form.Control("cmdClose"));
     }
     HWND operator[](const char* name) const { return form.Control(name); }
     frmPallixExample form;
@@ -26,81 +21,51 @@ struct ShownWindow {
 
 inline std::wstring TextOf(HWND window)
 {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    wchar_t text[512] = {};
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
-// Where a child window stands in its parent's client area, in pixels.
-inline RECT PlaceOf(HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-// The exit status the message loop would end with; -1 when none was asked for.
+// The exit status the message loop was asked to end with; -1: none.
 inline int QuitStatus()
 {
     MSG message;
     return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? static_cast<int>(message.wParam) : -1;
 }
 
-// Message boxes of this process, each read and then closed by a thread of
-// its own while the box holds the window's thread.
-class MessageBoxes {
-public:
-    struct Box {
-        std::wstring title, text;
-        bool icon;
-    };
-    MessageBoxes()
-        : watcher_([this] { Watch(); })
-    {
-    }
-    ~MessageBoxes()
-    {
-        stop_ = true;
-        watcher_.join();
-    }
-    std::vector<Box> Seen()
-    {
-        stop_ = true;
-        watcher_.join();
-        watcher_ = std::thread([] {});
-        return seen_;
-    }
-
-private:
-    void Watch();
-    std::vector<Box> seen_;
-    std::atomic<bool> stop_{false};
-    std::thread watcher_;
+struct Box {
+    std::wstring title, text;
+    bool icon;
 };
 
-inline void MessageBoxes::Watch()
+// The message boxes `action` shows, each read and answered by a thread of
+// its own while the box holds this one.
+template <typename Action>
+std::vector<Box> BoxesWhile(Action action)
 {
-    std::vector<HWND> answered;
-    while (!stop_) {
-        HWND box = nullptr;
-        while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr) {
+    std::vector<Box> seen;
+    std::atomic<bool> done{false};
+    std::thread watcher([&] {
+        for (HWND last = nullptr; !done; Sleep(20)) {
+            HWND box = FindWindowW(L"#32770", nullptr);
             DWORD process = 0;
             GetWindowThreadProcessId(box, &process);
-            if (process != GetCurrentProcessId() || std::find(answered.begin(), answered.end(), box) != answered.end()) {
+            if (box == nullptr || box == last || process != GetCurrentProcessId()) {
                 continue;
             }
             bool icon = false;
             for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-                wchar_t name[16] = {};
-                GetClassNameW(child, name, 16);
+                wchar_t name[8] = {};
+                GetClassNameW(child, name, 8);
                 const bool iconStyle = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
                 icon = icon || (lstrcmpiW(name, L"Static") == 0 && iconStyle && IsWindowVisible(child));
             }
-            seen_.push_back({TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), icon});
-            answered.push_back(box);
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            seen.push_back({TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), icon});
+            PostMessageW(last = box, WM_COMMAND, IDOK, 0);
         }
-        Sleep(20);
-    }
+    });
+    action();
+    done = true;
+    watcher.join();
+    return seen;
 }
