@@ -76,6 +76,16 @@ std::span<const Control> Controls()
     return kControls;
 }
 
+Control AsShown(const Control& control)
+{
+    Control shown = control;
+    if (std::strcmp(control.name, "txtTemperatur") == 0) {
+        shown.left -= kTemperatureBoxWidening;
+        shown.width += kTemperatureBoxWidening;
+    }
+    return shown;
+}
+
 const Control* Find(const char* name)
 {
     for (const Control& control : kControls) {

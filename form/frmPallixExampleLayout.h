@@ -33,6 +33,14 @@ std::span<const Control> Controls();
 // The control of that name; nullptr when the layout has none.
 const Control* Find(const char* name);
 
+// The control as both windows show it. The stored temperature box was wide
+// enough for "25.0625" in the dialog font of its day, but neither for "No
+// value" nor for "-255.9375" in today's faces (Qt's, and the one Windows and
+// Wine now draw the dialog font in): it grows to the left by 240 twips,
+// keeping its right edge next to "°C". Every other control as stored.
+inline constexpr int kTemperatureBoxWidening = 240;
+Control AsShown(const Control& control);
+
 // The pictures by name: each front end keeps them in its own form (PNG
 // files, bitmap resources) under these names.
 inline constexpr const char* kAdapterPicture = "adapter";

@@ -38,19 +38,13 @@ Qt::Alignment Alignment(const Control& control)
     return {};
 }
 
-// Where the control stands here, in pixels. Qt's face is wider than the one
-// the layout was drawn for: txtTemperatur grows to the left (left 1080 and
-// width 975 twips instead of 1320 and 735), keeping its right edge, so that
-// a reading fits it. Only this window does so; the stored layout keeps the
-// designed values, which the Win32 window uses as they are.
-QRect Geometry(const Control& control)
+// Where the control stands, in pixels (the temperature box widened for
+// today's faces, as the layout says).
+QRect Geometry(const Control& stored)
 {
-    QRect twips(control.left, control.top, control.width, control.height);
-    if (qstrcmp(control.name, "txtTemperatur") == 0) {
-        twips.setLeft(twips.left() - 240);
-    }
-    return {TwipsToPixels(twips.left()), TwipsToPixels(twips.top()), TwipsToPixels(twips.width()),
-            TwipsToPixels(twips.height())};
+    const Control control = frmPallixExampleLayout::AsShown(stored);
+    return {TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
+            TwipsToPixels(control.height)};
 }
 
 QWidget* CreateLine(const Control& control, QWidget* container)

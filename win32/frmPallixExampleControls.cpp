@@ -57,8 +57,9 @@ SIZE BitmapSize(HBITMAP bitmap)
     return {info.bmWidth, info.bmHeight};
 }
 
-RECT Place(const Control& control, const std::vector<Element>& placed, POINT dpi, const Pictures& pictures)
+RECT Place(const Control& stored, const std::vector<Element>& placed, POINT dpi, const Pictures& pictures)
 {
+    const Control control = frmPallixExampleLayout::AsShown(stored);
     POINT origin{0, 0};
     if (control.container != nullptr) {
         const auto frame = std::find_if(placed.begin(), placed.end(), [&](const Element& element) {

@@ -26,7 +26,7 @@ TEST(Window, Has495By425PixelsNotResizableAndEveryTextInTheDialogFontAtEightPoin
     }
     // Frame contents, placed relative to their frames, in client twips.
     for (const auto& [name, left, top] :
-         {std::tuple{"cmdReadTemp", 1320, 2400}, std::tuple{"txtTemperatur", 1560, 1920},
+         {std::tuple{"cmdReadTemp", 1320, 2400}, std::tuple{"txtTemperatur", 1320, 1920},
           std::tuple{"lblC", 2400, 1920}, std::tuple{"txtOutput", 360, 3840}}) {
         RECT place;
         GetWindowRect(form.Control(name), &place);
