@@ -47,8 +47,9 @@ std::string AtomicFile::TemporaryPath() const
 {
     static std::atomic<unsigned> written{0};
     static const auto seed = std::random_device{}();
-    std::mt19937_64 random(seed ^ written++ ^
-                           static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::mt19937_64 random(
+        seed ^ written++ ^
+        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
     char suffix[32];
     std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
     return path_ + suffix;

@@ -28,6 +28,12 @@ class CommandLine(unittest.TestCase):
             ("--interval", "soon"): "'soon'",
             ("--interval", "nan"): "'nan'",
             ("--format", "xml"): "'xml'",
+            ("--offset",): "'--offset'",
+            ("--offset", "0.00001"): "'0.00001'",
+            ("--offset", "1000.0001"): "'1000.0001'",
+            ("--offset", "warm"): "'warm'",
+            ("--offset", "."): "'.'",
+            ("--output", ""): "''",
             ("--count", "2", "--follow"): "--count and --follow",
             ("extra",): "'extra'",
         }
@@ -46,13 +52,22 @@ class CommandLine(unittest.TestCase):
         self.assertEqual(status, 0)
         self.assertTrue(out.startswith("Usage: pallix-read [--count N | --follow]"), out)
 
-    def test_the_help_and_the_manual_page_name_the_same_options(self):
-        help_options = set(re.findall(r"--[a-z]+", pallix_read("--help")[1]))
+    def test_the_help_the_manual_page_and_the_completion_name_the_same_options_and_formats(self):
+        help_text = pallix_read("--help")[1]
+        help_options = set(re.findall(r"--[a-z]+", help_text))
         with open(os.path.join(SOURCE, "cli", "pallix-read.1"), encoding="utf-8") as manual:
             text = manual.read()
         options = text[text.index(".SH OPTIONS"):text.index(".SH OUTPUT")]
         manual_options = set(name.replace("\\-", "-") for name in re.findall(r"\\-\\-[a-z]+", options))
         self.assertEqual(help_options, manual_options)
+        with open(os.path.join(SOURCE, "cli", "pallix-read.bash-completion"), encoding="utf-8") as completion:
+            words = completion.read()
+        self.assertEqual(set(re.findall(r"--[a-z]+", re.search(r'compgen -W "(--[^"]*)"', words).group(1))),
+                         help_options)
+        formats = re.search(r'compgen -W "(text [^"]*)"', words).group(1).split()
+        self.assertIn("|".join(formats), help_text)
+        for name in formats:
+            self.assertEqual(pallix_read("--format", name, "--offset", "1", PALLIX400_SIM_TEMP="24")[0], 0)
 
 
 class Output(unittest.TestCase):
