@@ -172,11 +172,26 @@ std::string WriteNewFile(const std::string& path, const std::string& content)
     return reason;
 }
 
+// A file that another program has open without sharing its deletion (as the
+// C library's fopen opens it) cannot be replaced until it is closed: a
+// reader of the file holds it only for a moment, so try again for a while.
 std::string MoveReplacing(const std::string& from, const std::string& to)
 {
-    const BOOL moved =
-        MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    return moved != 0 ? "" : LastError();
+    constexpr int kTries = 100;
+    constexpr DWORD kPauseMilliseconds = 10;
+    const std::wstring source = Wide(from);
+    const std::wstring target = Wide(to);
+    for (int tried = 1;; ++tried) {
+        if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+            return "";
+        }
+        const DWORD error = GetLastError();
+        if (tried == kTries || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
+            SetLastError(error);
+            return LastError();
+        }
+        Sleep(kPauseMilliseconds);
+    }
 }
 
 bool IsDirectory(const std::string& path)

@@ -136,12 +136,13 @@ std::string CelsiusText(int32_t raw, int32_t offset)
 {
     const int64_t tenThousandths = raw * kTenThousandthsPerCount + offset;
     const int64_t magnitude = std::abs(tenThousandths);
-    std::string text = (tenThousandths < 0 ? "-" : "") + std::to_string(magnitude / 10000);
-    if (const int64_t fraction = magnitude % 10000; fraction != 0) {
-        char digits[8];
-        std::snprintf(digits, sizeof digits, ".%04d", static_cast<int>(fraction));
-        text += digits;
-        text.erase(text.find_last_not_of('0') + 1);
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%s%lld.%04d", tenThousandths < 0 ? "-" : "",
+                  static_cast<long long>(magnitude / 10000), static_cast<int>(magnitude % 10000));
+    std::string text = digits;
+    text.erase(text.find_last_not_of('0') + 1);  // no trailing zeros, and no point without decimals
+    if (text.back() == '.') {
+        text.pop_back();
     }
     return text;
 }

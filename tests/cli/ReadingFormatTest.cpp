@@ -1,6 +1,7 @@
+#include "ReadingFormat.h"
+
 #include "ReadCommand.h"
 #include "ReadOptions.h"
-#include "ReadingFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,7 @@ using namespace std::chrono;
 using Format = ReadOptions::Format;
 
 // 2026-12-07T09:30:00.250Z and 0.7 ms more, which no format may round up.
-const system_clock::time_point kTaken =
-    sys_days{2026y / 12 / 7} + 9h + 30min + 250ms + microseconds(700);
+const system_clock::time_point kTaken = sys_days{2026y / 12 / 7} + 9h + 30min + 250ms + microseconds(700);
 
 struct FormatCase {
     Format format;
@@ -61,8 +61,8 @@ TEST(ReadingFormat, AnOffsetIsAddedExactlyWhateverTheSign)
 TEST(ReadOptions, OffsetsAreDegreesWithAtMostFourDecimalsWithinAThousand)
 {
     const std::vector<std::pair<const char*, std::optional<int32_t>>> cases = {
-        {"-0.5", -5000},   {"+1", 10000}, {"1000", 10'000'000}, {".5", 5000},      {"0.062500", 625},
-        {"0.00001", {}},   {"1000.0001", {}}, {"1e2", {}},       {"", {}},          {"- 1", {}},
+        {"-0.5", -5000}, {"+1", 10000},     {"1000", 10'000'000}, {".5", 5000}, {"0.062500", 625},
+        {"0.00001", {}}, {"1000.0001", {}}, {"1e2", {}},          {"", {}},     {"- 1", {}},
     };
     for (const auto& [text, offset] : cases) {
         char* argv[] = {const_cast<char*>("pallix-read"), const_cast<char*>("--offset"), const_cast<char*>(text)};

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 #include <windows.h>
 
@@ -104,6 +105,7 @@ protected:
         _putenv_s("PALLIX400_SIM_FAULT", fault);
         _putenv_s("PALLIX400_SIM_NOISE", "1");
         Pallix400::ResetLoader();
+        basExampleFunctions::bDriverReady = false;
         std::vector<char*> argv{const_cast<char*>("pallix-read")};
         for (const std::string& argument : arguments) {
             argv.push_back(const_cast<char*>(argument.c_str()));
@@ -147,8 +149,8 @@ const ReadCase kReads[] = {
 INSTANTIATE_TEST_SUITE_P(Simulator, PallixRead, testing::ValuesIn(kReads),
                          [](const auto& test) { return std::string(test.param.name); });
 
-// --output replaces the file through MoveFileExW; a read-only file cannot be
-// replaced on Windows, which only the first write finds.
+// --output replaces the file through MoveFileExW, and leaves nothing else in
+// its folder, whether the replace succeeds or not.
 TEST_F(Reader, OutputReplacesTheFileWholeAndLeavesNoTemporaryFile)
 {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "pallix-output";
@@ -161,13 +163,24 @@ TEST_F(Reader, OutputReplacesTheFileWholeAndLeavesNoTemporaryFile)
     EXPECT_EQ(Run({"--count", "2", "--format", "prometheus", "--output", target}, "", output, errors), 0) << errors;
     std::stringstream written;
     written << std::ifstream(target).rdbuf();
-    EXPECT_NE(written.str().find("\npallix_temperature_celsius 25.0625\npallix_reading_ok 1\n"), std::string::npos);
+    EXPECT_NE(written.str().find("\npallix_temperature_celsius 25.0625\n"), std::string::npos) << written.str();
     EXPECT_EQ(output, "");
 
-    SetFileAttributesW((folder / "pallix.prom").wstring().c_str(), FILE_ATTRIBUTE_READONLY);
+    // A reader holding the file open without sharing its deletion: the
+    // replace waits for it a while, then gives up.
+    const HANDLE reader = CreateFileW((folder / "pallix.prom").wstring().c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::thread closing([reader] {
+        Sleep(700);  // past the reading's 300 ms
+        CloseHandle(reader);
+    });
+    EXPECT_EQ(Run({"--output", target}, "", output, errors), 0) << errors;
+    closing.join();
+    const HANDLE holder = CreateFileW((folder / "pallix.prom").wstring().c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(Run({"--output", target}, "", output, errors), 4);
-    EXPECT_NE(errors.find("pallix-read: cannot write '" + target + "': "), std::string::npos) << errors;
-    SetFileAttributesW((folder / "pallix.prom").wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
+    CloseHandle(holder);
+    EXPECT_NE(errors.find("\npallix-read: cannot write '" + target + "': "), std::string::npos) << errors;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 
     for (const std::string& unwritable : {(folder / "missing" / "pallix.prom").string(), folder.string()}) {
