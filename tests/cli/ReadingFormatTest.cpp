@@ -1,11 +1,8 @@
 #include "ReadingFormat.h"
 
 #include "ReadCommand.h"
-#include "ReadOptions.h"
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 namespace {
 
@@ -56,19 +53,6 @@ TEST(ReadingFormat, AnOffsetIsAddedExactlyWhateverTheSign)
     EXPECT_EQ(CelsiusText(0, -1), "-0.0001");
     EXPECT_EQ(CelsiusText(1, 3), "0.0628");
     EXPECT_EQ(CelsiusText(-4096, -10'000'000), "-1256");
-}
-
-TEST(ReadOptions, OffsetsAreDegreesWithAtMostFourDecimalsWithinAThousand)
-{
-    const std::vector<std::pair<const char*, std::optional<int32_t>>> cases = {
-        {"-0.5", -5000}, {"+1", 10000},     {"1000", 10'000'000}, {".5", 5000}, {"0.062500", 625},
-        {"0.00001", {}}, {"1000.0001", {}}, {"1e2", {}},          {"", {}},     {"- 1", {}},
-    };
-    for (const auto& [text, offset] : cases) {
-        char* argv[] = {const_cast<char*>("pallix-read"), const_cast<char*>("--offset"), const_cast<char*>(text)};
-        const ParsedOptions parsed = ParseReadOptions(3, argv);
-        EXPECT_EQ(parsed.error.empty() ? std::optional(parsed.options.offset) : std::nullopt, offset) << text;
-    }
 }
 
 }  // namespace

@@ -82,6 +82,13 @@ class Output(unittest.TestCase):
         self.assertEqual((status, out), (3, ""))
         self.assertTrue(err.splitlines()[-1].endswith("PALLIX400_SIM_FAULT=größer"), err)
 
+    def test_an_offset_in_any_notation_is_added_exactly_to_the_temperature(self):
+        for offset, text in [(".5", "25.5625"), ("+1", "26.0625"), ("0.062500", "25.125"), ("-0.0001", "25.0624"),
+                             ("-1000", "-974.9375"), ("1000", "1025.0625")]:
+            with self.subTest(offset=offset):
+                self.assertEqual(pallix_read("--offset", offset, PALLIX400_SIM_TEMP="25.0625")[:2],
+                                 (0, text + " °C\n"))
+
     def test_csv_parses_with_a_header_and_a_row_a_reading(self):
         status, out, _ = pallix_read("--count", "3", "--format", "csv", PALLIX400_SIM_TEMP="-0.0625")
         self.assertEqual(status, 0)
