@@ -194,7 +194,7 @@ std::string MoveReplacing(const std::string& from, const std::string& to)
             SetLastError(error);
             return LastError();
         }
-        Sleep(kPauseMilliseconds);
+        ::Sleep(kPauseMilliseconds);
     }
 }
 
