@@ -8,14 +8,9 @@ import os
 import re
 import signal
 import subprocess
-import sys
 import unittest
 
-try:
-    import jinja2  # Home Assistant's template engine
-except ImportError:  # a Python of its own beside Debian's, which has python3-jinja2
-    sys.path.append("/usr/lib/python3/dist-packages")
-    import jinja2
+import jinja2  # Home Assistant's template engine
 
 from consumers import Consumer, free_port, installed, listening
 from support import READER, SOURCE, ScratchTest, clean_environment
