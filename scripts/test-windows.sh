@@ -45,6 +45,6 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LC_ALL=C.
 mkdir -p "$(dirname "$WINEPREFIX")"
 
 cmake --preset windows -DPALLIX_WERROR=ON
-cmake --build --preset windows
+cmake --build --preset windows -j"$(nproc)"
 ctest --preset windows
 cmake --build build-windows --target windows-archive

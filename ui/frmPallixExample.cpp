@@ -6,6 +6,7 @@
 #include "ProgramIcon.h"
 #include "ReadCommand.h"
 #include "StartProgram.h"
+#include "WindowAccessibility.h"
 #include "WindowTexts.h"
 #include "basExampleFunctions.h"
 #include "frmPallixExampleControls.h"
@@ -51,6 +52,7 @@ frmPallixExample::frmPallixExample(QWidget* parent)
     setFont(DialogFont());
     resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth), TwipsToPixels(frmPallixExampleLayout::kClientHeight));
     CreateControls();
+    WindowAccessibility::Describe(this);
     ApplyTabOrder();
     ConnectHandlers();
     cmdClose->setFocus();
