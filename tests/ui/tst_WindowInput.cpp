@@ -118,6 +118,7 @@ private slots:
         QFETCH(Qt::CursorShape, pointer);
         auto window = ShowLoadedWindow();
         auto* link = ControlOf<QLabel>(*window, "lblUrl");
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));  // from loading, before any move
         // From the surface's far corner: a move to where the mouse already is is no move.
         QPoint point(window->width() - 8, window->height() - 8);
         QTest::mouseMove(window->windowHandle(), point);
@@ -169,6 +170,7 @@ private slots:
         }
         MessageBoxCatcher catcher;
         auto window = ShowLoadedWindow();
+        QCOMPARE(window->sBrowserPath, QStringLiteral("/usr/bin/xdg-open"));  // the desktop's opener, as loaded
         window->sBrowserPath = path;
         const QPoint link = PointOf(*window, QStringLiteral("lblUrl"));
         if (doubleClick) {
