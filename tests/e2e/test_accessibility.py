@@ -24,6 +24,16 @@ TREE = {
     "Status Log": [("text", "Status Log")],
     "Layout": [("label", name) for name in SENSOR + ADAPTER] + [("image", "Adapter photo")] + [("filler", "")] * 11,
 }
+# The controls a description tells more of, by role and name; the others have none.
+DESCRIPTIONS = {
+    ("text", "Temperatur"): "°C",
+    ("link", "http://www.miral.example/"): "Opens the maker's web site in the browser",
+    ("image", "Miral Elektronik GmbH logo"): "The maker's logo",
+    ("image", "Adapter photo"): "The corner of the adapter board that the sensor is wired to: a two-pin header "
+                                "above a four-pin connector, where the diagram's lines end",
+    ("panel", "Layout"): "How the sensor is wired to the adapter: CS to O2, Clock to O1*, S0 to I1*, GND to GND, "
+                         "5V to VCC",
+}
 BROWSER = '#!/bin/sh\nprintf "[%s]\\n" "$@" > "$0.tmp"\nmv "$0.tmp" "$0.out"\n'
 
 
@@ -47,6 +57,12 @@ def role(accessible):
 
 def text_box(panel):
     return next(child for child in panel if role(child) == "text")
+
+
+def relations(accessible):
+    """The relations of an accessible as (kind, the other's name)."""
+    return {(relation.get_relation_type().value_nick, relation.get_target(i).name)
+            for relation in accessible.get_relation_set() for i in range(relation.get_n_targets())}
 
 
 def wait_for(what, check, seconds=20):
@@ -110,38 +126,40 @@ class ScreenReaderView(ScratchTest):
         return None
 
     def controls(self):
-        """Each container's controls as (role, name), and every control by
-        name (a frame before the box named after it); what lies inside a text
-        box is the toolkit's own."""
-        tree, named = {}, {}
+        """Each container's controls as (role, name), every control by name (a
+        frame before the box named after it), and the descriptions that are
+        not empty; what lies inside a text box is the toolkit's own."""
+        tree, named, described = {}, {}, {}
 
         def visit(container):
             found = tree.setdefault(container.name, [])
             for child in container:
                 found.append((role(child), child.name))
                 named.setdefault(child.name, child)
+                if child.get_description():
+                    described[(role(child), child.name)] = child.get_description()
                 if role(child) == "panel":
                     visit(child)
 
         visit(self.window)
-        return tree, named
+        return tree, named, described
 
     def test_every_control_but_the_lines_has_a_role_and_a_name(self):
-        tree, named = self.controls()
+        tree, named, described = self.controls()
         self.assertEqual((role(self.window), self.window.name), ("frame", "PallixExample"))
         self.assertEqual({container: sorted(controls) for container, controls in tree.items()},
                          {container: sorted(controls) for container, controls in TREE.items()})
-        box = text_box(named["Temperatur"])
-        relations = {(relation.get_relation_type().value_nick, relation.get_target(i).name)
-                     for relation in box.get_relation_set() for i in range(relation.get_n_targets())}
-        self.assertLessEqual({("labelled-by", "°C"), ("labelled-by", "Temperatur")}, relations)
-        self.assertEqual(box.get_description(), "°C")
-        self.assertTrue(named["Adapter photo"].get_description())
-        self.assertTrue(named["Miral Elektronik GmbH logo"].get_description())
+        # The temperature box is labelled by its frame and its unit, the unit
+        # labels the box, and nothing else is related.
+        self.assertLessEqual({("labelled-by", "°C"), ("labelled-by", "Temperatur")},
+                             relations(text_box(named["Temperatur"])))
+        self.assertLessEqual({("label-for", "Temperatur")}, relations(named["°C"]))
+        self.assertEqual(relations(named["http://www.miral.example/"]), set())
+        self.assertEqual((self.window.get_description(), described), ("", DESCRIPTIONS))
 
     def test_the_status_box_tells_of_the_text_a_read_puts_into_it(self):
         from gi.repository import Atspi
-        _, named = self.controls()
+        _, named, _ = self.controls()
         changes = []
         listener = Atspi.EventListener.new(lambda event: changes.append((event.source.get_name(), event.type,
                                                                          event.any_data)))
@@ -157,7 +175,7 @@ class ScreenReaderView(ScratchTest):
         self.assertEqual(text_box(named["Temperatur"]).get_text(0, -1), "25")
 
     def test_the_links_one_action_starts_the_browser_and_close_ends_the_program(self):
-        _, named = self.controls()
+        _, named, _ = self.controls()
         link = named["http://www.miral.example/"]
         action = link.queryAction()
         self.assertEqual([action.getName(i) for i in range(action.nActions)], ["Press"])

@@ -100,7 +100,8 @@ protected:
 
 // What the program gets from the simulator with these settings: the call that
 // fails, or the reading of one read cycle ("no reading" and the 17 bits when
-// the frame is rejected).
+// the frame is rejected). The faults the user sees are run through the
+// programs in tests/e2e/test_fault_matrix.py.
 struct SettingsCase {
     const char* name;
     const char* settings;  // NAME=value ..., each name after PALLIX400_SIM_
@@ -143,11 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"NegativeRoundedToMinusOne", "TEMP=-0.04", "-1"}, SettingsCase{"Highest", "TEMP=255.9375", "4095"},
         SettingsCase{"ClampedToTheHighest", "TEMP=300", "4095"}, SettingsCase{"Lowest", "TEMP=-256", "-4096"},
         SettingsCase{"ClampedToTheLowest", "TEMP=-300", "-4096"},
-        SettingsCase{"InitFault", "FAULT=init", "InitiateDriver fails: simulated fault"},
-        SettingsCase{"PortFault", "FAULT=port", "SetPort fails"},
         SettingsCase{"NoSensorLeavesTheLineHigh", "FAULT=no-sensor", "no reading 11111111111111111"},
         SettingsCase{"NoiseNever", "TEMP=25 FAULT=noise NOISE=0", "400"},
-        SettingsCase{"NoiseOnEveryBit", "TEMP=25 FAULT=noise NOISE=1", "no reading 11110011011111001"},
         SettingsCase{"BadTemperature", "TEMP=25,5",
                      "InitiateDriver fails: not degrees Celsius like 25.0625 or -10: PALLIX400_SIM_TEMP=25,5"},
         SettingsCase{"BadFault", "FAULT=nosensor",

@@ -21,18 +21,17 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("outcome");  // the program started, or the error
         QTest::addColumn<QByteArray>("recorded");
-        QTest::newRow("blanks in the path") << QStringList{"my web browser*"} << "my web browser http://a.example x"
-                                            << "my web browser" << QByteArray("1\n[http://a.example x]\n");
-        QTest::newRow("a shorter folder is passed over") << QStringList{"tools/", "tools dir/run*"} << "tools dir/run x"
-                                                         << "tools dir/run" << QByteArray("1\n[x]\n");
-        QTest::newRow("a shorter program wins") << QStringList{"my*", "my browser*"} << "my browser x"
-                                                << "my" << QByteArray("1\n[browser x]\n");
-        QTest::newRow("a file that may not be run is error 70") << QStringList{"my", "my browser*"} << "my browser x"
-                                                                << "error 70" << QByteArray();
-        QTest::newRow("a file that is no program is error 5") << QStringList{"my browser!"} << "my browser x"
-                                                              << "error 5" << QByteArray();
-        QTest::newRow("no file is error 53") << QStringList{"tools/"} << "my x"
-                                             << "error 53" << QByteArray();
+        auto row = [](const char* name, QStringList files, const char* line, const char* outcome, const char* out) {
+            QTest::newRow(name) << files << line << outcome << QByteArray(out);
+        };
+        row("blanks in the path", {"my web browser*"}, "my web browser http://a.example x", "my web browser",
+            "1\n[http://a.example x]\n");
+        row("a shorter folder is passed over", {"tools/", "tools dir/run*"}, "tools dir/run x", "tools dir/run",
+            "1\n[x]\n");
+        row("a shorter program wins", {"my*", "my browser*"}, "my browser x", "my", "1\n[browser x]\n");
+        row("a file that may not be run is error 70", {"my", "my browser*"}, "my browser x", "error 70", "");
+        row("a file that is no program is error 5", {"my browser!"}, "my browser x", "error 5", "");
+        row("no file is error 53", {"tools/"}, "my x", "error 53", "");
     }
 
     void TheShortestBeginningOfTheLineThatNamesAFileIsTheProgram()

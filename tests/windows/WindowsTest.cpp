@@ -1,11 +1,10 @@
 // The adapter access and pallix-read on Windows, through the real loader:
-// DLLs found by their plain names and the standard calling convention, the
-// safe search, and pallix-read against the simulator DLL, run in-process so
-// that one start of the test program covers them all.
+// libraries that cannot serve, the safe search, and pallix-read against the
+// simulator DLL, found by its operations' plain names, run in-process so that
+// one start of the test program covers them all.
 #include "Pallix400.h"
 #include "PallixRead.h"
 #include "ReadCommand.h"
-#include "Sleep.h"
 #include "basExampleFunctions.h"
 
 #include <gtest/gtest.h>
@@ -31,21 +30,6 @@ protected:
     }
 };
 
-TEST_F(WindowsDriver, OperationsAreFoundByTheirPlainNamesAndTenThousandCyclesKeepTheStackWhole)
-{
-    Pallix400::ResetLoader(PALLIX_TEST_DRIVER, "");
-    const auto realSleep = platform::ReplaceSleep([](std::chrono::milliseconds) {});
-    std::string log;
-    ASSERT_TRUE(basExampleFunctions::OpenAdapter(log)) << log;
-    basExampleFunctions::bDriverReady = true;
-    int wrong = 0;
-    for (int cycle = 0; cycle < 10000; ++cycle) {
-        wrong += basExampleFunctions::ReadTemperature() == 400 ? 0 : 1;
-    }
-    platform::ReplaceSleep(realSleep);
-    EXPECT_EQ(wrong, 0);
-}
-
 struct LoadCase {
     const char* name;
     std::string library;
@@ -67,7 +51,6 @@ const std::string kNotADll = std::string(PALLIX_TEST_DRIVER) + "\\..\\..\\..\\..
 INSTANTIATE_TEST_SUITE_P(
     Windows, Libraries,
     testing::Values(LoadCase{"OnlyDecoratedNames", kDecorated, "Error: Entry point InitiateDriver not found: "},
-                    LoadCase{"NoneAnywhere", "Pallix400.dll", "Error: File not found: Pallix400.dll\r\n"},
                     LoadCase{"NotADll", kNotADll, "Error: Cannot load the driver library: " + kNotADll + ": "}),
     [](const auto& test) { return std::string(test.param.name); });
 
@@ -132,16 +115,14 @@ TEST_P(PallixRead, PrintsAndEndsAsOnLinux)
     EXPECT_EQ(errors, "Simulated adapter: no Pallix400.dll is installed\n" + c.errors);
 }
 
+// The formats and the other faults take the same code on both systems: the
+// tests of tests/cli and the Linux fault matrix cover them.
 const std::string kNoFrame = "error: no valid frame from the sensor\n";
 
 // clang-format off
 const ReadCase kReads[] = {
     {"Text", {}, "", 0, "25.0625 \u00B0C\n", "Port: 1\n"},
-    {"Csv", {"--format", "csv"}, "", 0, "time,raw,celsius,status\n20", "Port: 1\n"},
-    {"Json", {"--format=json"}, "", 0, "{\"time\":\"20", "Port: 1\n"},
-    {"InitFault", {}, "init", 3, "", "Error: InitiateDriver: simulated fault: the driver could not be initiated (PALLIX400_SIM_FAULT=init)\n"},
     {"PortFault", {}, "port", 3, "", "Can not set Port1\nPort: 0\n"},
-    {"NoSensor", {}, "no-sensor", 1, kNoFrame, "Port: 1\n"},
     {"Noise", {"--count", "2"}, "noise", 1, kNoFrame, "Port: 1\n"},
 };
 // clang-format on
