@@ -10,9 +10,9 @@ build=${PALLIX_BUILD_DIR:-$root/build}
 what=${1:?usage: setup.sh program|all [CMAKE_OPTION...]}
 shift
 
-program_packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+program_packages=(g++ make cmake pkg-config dpkg-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth
-    desktop-file-utils appstream man-db groff-base)
+    desktop-file-utils appstream man-db groff-base file)
 
 case $what in
     program)
