@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds pallix-read, the simulator DLL and the Windows tests for 32-bit
 # Windows with mingw-w64 (cmake --preset windows, in build-windows/), runs the
-# tests under Wine and packs pallix-read-1.00-win32.zip.
+# tests under Wine, packs pallix-read-1.00-win32.zip and makes the installer,
+# which it tests under Wine too.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -17,7 +18,7 @@ fi
 # wine64 brings the native wineserver; the preloader reserves Wine's address
 # space in one go. Without either, each start of a program takes a minute or
 # more where Wine's 32-bit half runs under emulation.
-scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest wine wine64 wine32:i386 \
+scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest nsis wine wine64 wine32:i386 \
     wine32-preloader:i386
 
 # A kernel that runs no 32-bit programs itself (some virtual machines do not)
@@ -44,4 +45,6 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 cmake --preset windows -DPALLIX_WERROR=ON
 cmake --build --preset windows
 ctest --preset windows
-cmake --build build-windows --target windows-archive
+cmake --build build-windows --target windows-archive windows-installer
+tests/packaging/installer_test.sh build-windows/PallixExample-1.00-setup.exe build-windows/packaging/windows/stage \
+    build-windows/tests/support/test_driver/Pallix400.dll
