@@ -1,5 +1,7 @@
 #include "Console.h"
 
+#include "Sleep.h"
+
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
@@ -105,9 +107,11 @@ int InterruptStatus()
 
 void WaitUnlessInterrupted(std::chrono::nanoseconds duration)
 {
-    const auto deadline = std::chrono::steady_clock::now() + duration;
-    for (auto left = duration; caught == 0 && left > left.zero(); left = deadline - std::chrono::steady_clock::now()) {
-        WaitForWakeUp(left);
+    const auto deadline = Now() + duration;
+    for (auto left = duration; caught == 0 && left > left.zero(); left = deadline - Now()) {
+        if (!PassOnReplacedClock(left)) {
+            WaitForWakeUp(left);
+        }
     }
 }
 

@@ -19,7 +19,8 @@ void CatchInterrupts();
 // Ctrl+Break too; 143 for a request to end), or 0 when none came.
 int InterruptStatus();
 
-// Waits `duration`, or less when an interrupt comes.
+// Waits `duration` by the clock of platform::Now() (Sleep.h), or less when an
+// interrupt comes.
 void WaitUnlessInterrupted(std::chrono::nanoseconds duration);
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include "ReadCommand.h"
 #include "ReadOptions.h"
 #include "ReadingFormat.h"
+#include "Sleep.h"
 #include "basExampleFunctions.h"
 
 #include <chrono>
@@ -50,13 +51,13 @@ int RunPallixRead(int argc, char* argv[])
     platform::CatchInterrupts();
     platform::Write(stdout, FormatHeader(options.format));
     bool allValid = true;
-    auto next = std::chrono::steady_clock::now();
+    auto next = platform::Now();
     for (long taken = 0; !options.count || taken < *options.count; ++taken) {
-        platform::WaitUnlessInterrupted(next - std::chrono::steady_clock::now());
+        platform::WaitUnlessInterrupted(next - platform::Now());
         if (platform::InterruptStatus() != 0) {
             break;
         }
-        next = std::chrono::steady_clock::now() + options.interval;
+        next = platform::Now() + options.interval;
         const ReadCommandResult result = RunReadCommand(".");
         platform::Write(stderr, LogLines(result.statusLog));
         if (!basExampleFunctions::bDriverReady) {

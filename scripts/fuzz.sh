@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the read command's fuzz target with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) in build-fuzz/ and runs it for SECONDS from the
-# seed corpus in tests/fuzz/corpus; new inputs go to a scratch copy.
+# UndefinedBehaviorSanitizer; the fuzz preset, in build-fuzz/) and runs it for
+# SECONDS from the seed corpus in tests/fuzz/corpus; new inputs go to a
+# scratch copy.
 #   scripts/fuzz.sh [SECONDS]     (default 60)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -9,8 +10,8 @@ build=${PALLIX_FUZZ_BUILD_DIR:-$root/build-fuzz}
 seconds=${1:-60}
 
 "$root/scripts/install-packages.sh" clang libclang-rt-14-dev cmake make qt6-base-dev libgl-dev
-cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPALLIX_FUZZ=ON -DBUILD_TESTING=OFF -DPALLIX_BENCHMARKS=OFF >/dev/null
+cd "$root"
+cmake --preset fuzz -B "$build" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target read_command_fuzz
 
 corpus=$(mktemp -d)

@@ -1,36 +1,50 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs (only those missing), configures
-# build/ (or $PALLIX_BUILD_DIR) and builds.
-#   scripts/setup.sh program [CMAKE_OPTION...]   the programs and the simulator only
-#   scripts/setup.sh all [CMAKE_OPTION...]       everything: tests and benchmarks too
+# the build directory of a CMake preset (dev: build/; or $PALLIX_BUILD_DIR)
+# and builds.
+#   scripts/setup.sh program [CMAKE_OPTION...]          the programs and the simulator only
+#   scripts/setup.sh all [PRESET] [CMAKE_OPTION...]     everything: tests and benchmarks too
+# PRESET is one of CMakePresets.json's (dev, release, asan); dev by default.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${PALLIX_BUILD_DIR:-$root/build}
-what=${1:?usage: setup.sh program|all [CMAKE_OPTION...]}
+what=${1:?usage: setup.sh program|all [PRESET] [CMAKE_OPTION...]}
 shift
+preset=dev
+if [ "$what" = all ] && [ $# -gt 0 ] && [[ $1 != -* ]]; then
+    preset=$1
+    shift
+fi
+# The preset's own directory, unless one is named.
+binary_dir=()
+built=(--preset "$preset")
+if [ -n "${PALLIX_BUILD_DIR:-}" ]; then
+    binary_dir=(-B "$PALLIX_BUILD_DIR")
+    built=("$PALLIX_BUILD_DIR")
+fi
 
 program_packages=(g++ make cmake pkg-config dpkg-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth
     desktop-file-utils appstream man-db groff-base file)
 
+cd "$root"
 case $what in
     program)
         "$root/scripts/install-packages.sh" "${program_packages[@]}"
         # A build tree the tests have used keeps its settings; a new one
         # leaves the tests and benchmarks out.
-        if [ ! -f "$build/CMakeCache.txt" ]; then
-            cmake -S "$root" -B "$build" -DBUILD_TESTING=OFF -DPALLIX_BENCHMARKS=OFF "$@"
+        if [ ! -f "${PALLIX_BUILD_DIR:-$root/build}/CMakeCache.txt" ]; then
+            cmake --preset dev "${binary_dir[@]}" -DBUILD_TESTING=OFF -DPALLIX_BENCHMARKS=OFF "$@"
         fi
-        cmake --build "$build" -j"$(nproc)" --target PallixExample pallix-read Pallix400Sim
+        cmake --build "${built[@]}" -j"$(nproc)" --target PallixExample pallix-read Pallix400Sim
         ;;
     all)
         "$root/scripts/install-packages.sh" "${program_packages[@]}" "${test_packages[@]}"
-        cmake -S "$root" -B "$build" -DBUILD_TESTING=ON -DPALLIX_BENCHMARKS=ON "$@"
-        cmake --build "$build" -j"$(nproc)"
+        cmake --preset "$preset" "${binary_dir[@]}" -DBUILD_TESTING=ON "$@"
+        cmake --build "${built[@]}" -j"$(nproc)"
         ;;
     *)
-        echo "usage: setup.sh program|all [CMAKE_OPTION...]" >&2
+        echo "usage: setup.sh program|all [PRESET] [CMAKE_OPTION...]" >&2
         exit 2
         ;;
 esac

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in
-# build-sanitized/ and runs every test; any report fails the run.
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer (the
+# asan preset, in build-sanitized/ or $PALLIX_SANITIZED_BUILD_DIR) and runs
+# every test; any report fails the run. The preset's test settings preload the
+# probe ahead of the sanitizer's runtime, as some tests do.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${PALLIX_SANITIZED_BUILD_DIR:-$root/build-sanitized}
-flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cd "$root"
 
-PALLIX_BUILD_DIR=$build "$root/scripts/setup.sh" all -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
-    -DPALLIX_BENCHMARKS=OFF
-# Some tests preload the probe ahead of the sanitizer's runtime.
-export ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+PALLIX_BUILD_DIR=${PALLIX_SANITIZED_BUILD_DIR:-} "$root/scripts/setup.sh" all asan
+if [ -n "${PALLIX_SANITIZED_BUILD_DIR:-}" ]; then
+    ctest --preset asan --test-dir "$PALLIX_SANITIZED_BUILD_DIR" -j"$(nproc)"
+else
+    ctest --preset asan -j"$(nproc)"
+fi

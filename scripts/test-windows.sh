@@ -43,7 +43,7 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LC_ALL=C.
 mkdir -p "$(dirname "$WINEPREFIX")"
 
 cmake --preset windows -DPALLIX_WERROR=ON
-cmake --build --preset windows
+cmake --build --preset windows -j"$(nproc)"
 ctest --preset windows
 cmake --build build-windows --target windows-archive windows-installer
 tests/packaging/installer_test.sh build-windows/PallixExample-1.00-setup.exe build-windows/packaging/windows/stage \

@@ -2,8 +2,13 @@
 # Sets up everything, builds it all with warnings as errors and runs every test.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${PALLIX_BUILD_DIR:-$root/build}
 
+# The dev preset's build/, or $PALLIX_BUILD_DIR.
 "$root/scripts/setup.sh" all -DPALLIX_WERROR=ON
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+cd "$root"
+if [ -n "${PALLIX_BUILD_DIR:-}" ]; then
+    ctest --preset dev --test-dir "$PALLIX_BUILD_DIR" -j"$(nproc)"
+else
+    ctest --preset dev -j"$(nproc)"
+fi
 "$root/scripts/test-windows.sh"

@@ -61,6 +61,12 @@ class Output(unittest.TestCase):
         self.assertEqual((status, out), (0, "25.0625 °C\n"))
         self.assertEqual(err.splitlines(), [SIMULATED, "Port: 1"])
 
+    def test_the_drivers_text_is_read_in_the_users_encoding(self):
+        # The simulator echoes a fault it does not know in its error text.
+        status, out, err = pallix_read(PALLIX400_SIM_FAULT="größer", LC_ALL="C.UTF-8")
+        self.assertEqual((status, out), (3, ""))
+        self.assertTrue(err.splitlines()[-1].endswith("PALLIX400_SIM_FAULT=größer"), err)
+
     def test_csv_parses_with_a_header_and_a_row_a_reading(self):
         status, out, _ = pallix_read("--count", "3", "--format", "csv", PALLIX400_SIM_TEMP="-0.0625")
         self.assertEqual(status, 0)

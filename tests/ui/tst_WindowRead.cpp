@@ -22,10 +22,14 @@ private slots:
         QCOMPARE(StatusLog(*window), QStringLiteral("Error: InitiateDriver: No adapter\n"));
 
         driver.initiateResult = Pallix400::kDriverReady;
-        driver.Frame(400).Frame(400, 0b0111);
+        driver.Frame(400).Frame(400).Frame(400, 0b0111);
         PressRead(*window);
         QCOMPARE(TemperatureShown(*window), QStringLiteral("25"));
         QCOMPARE(StatusLog(*window), QStringLiteral("Port: 1\n"));
+        // What the user selected of an equal reading stays selected.
+        ControlOf<QLineEdit>(*window, "txtTemperatur")->selectAll();
+        PressRead(*window);
+        QCOMPARE(ControlOf<QLineEdit>(*window, "txtTemperatur")->selectedText(), QStringLiteral("25"));
         PressRead(*window);
         QCOMPARE(TemperatureShown(*window), QStringLiteral("Error"));
         QCOMPARE(StatusLog(*window), QString());
