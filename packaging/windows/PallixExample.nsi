@@ -29,8 +29,10 @@ ShowUninstDetails show
 ; The adapter's own driver is not part of the program: the last page says
 ; where it goes.
 !define MUI_FINISHPAGE_TITLE "${PRODUCT} ${VERSION} is installed"
-!define MUI_FINISHPAGE_TEXT "${PRODUCT} is installed in $INSTDIR.$\r$\n$\r$\nTo use your Pallix400 adapter, copy the adapter's own driver, Pallix400.dll, into that same folder, beside ${MAIN_PROGRAM}. Until a Pallix400.dll is there or in the Windows system folder, the programs use the simulated adapter in the simulator folder and say so.$\r$\n$\r$\nREADME.txt in that folder tells more."
+!define MUI_FINISHPAGE_TEXT "${PRODUCT} is installed in $INSTDIR.$\r$\n$\r$\nThe adapter's own driver, Pallix400.dll, is not part of it: to use your Pallix400 adapter, copy Pallix400.dll into this folder, beside ${MAIN_PROGRAM}. Until then the programs use the simulated adapter and say so."
+!define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Show README.txt"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
