@@ -25,7 +25,8 @@ fi
 
 program_packages=(g++ make cmake pkg-config dpkg-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth
-    desktop-file-utils appstream man-db groff-base file)
+    desktop-file-utils appstream man-db groff-base file
+    dbus-daemon at-spi2-core python3-pyatspi xdg-utils)
 
 cd "$root"
 case $what in

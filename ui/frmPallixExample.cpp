@@ -6,6 +6,7 @@
 #include "ProgramIcon.h"
 #include "ReadCommand.h"
 #include "StartProgram.h"
+#include "WindowAccessibility.h"
 #include "basExampleFunctions.h"
 #include "frmPallixExampleControls.h"
 #include "frmPallixExampleLayout.h"
@@ -50,6 +51,7 @@ frmPallixExample::frmPallixExample(QWidget* parent)
     setFont(DialogFont());
     resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth), TwipsToPixels(frmPallixExampleLayout::kClientHeight));
     CreateControls();
+    WindowAccessibility::Describe(this);
     ApplyTabOrder();
     ConnectHandlers();
     cmdClose->setFocus();
