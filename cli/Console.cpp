@@ -6,9 +6,13 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -40,6 +44,33 @@ void WaitForWakeUp(std::chrono::nanoseconds left)
     WaitForSingleObject(wakeUp, static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(left).count()));
 }
 
+// A name from the command line, which Windows hands over in the ANSI code page.
+std::wstring Wide(const std::string& path)
+{
+    std::wstring wide(path.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+    wide.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return wide;
+}
+
+// The system's reason for the last failure, as UTF-8 without a line end.
+std::string LastError()
+{
+    const DWORD error = GetLastError();
+    wchar_t* text = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string reason(static_cast<std::size_t>(length) * 3, '\0');
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), reason.data(),
+                                         static_cast<int>(reason.size()), nullptr, nullptr);
+    LocalFree(text);
+    reason.resize(static_cast<std::size_t>(std::max(size, 0)));
+    reason.erase(reason.find_last_not_of("\r\n. ") + 1);
+    return reason.empty() ? "error " + std::to_string(error) : reason;
+}
+
 #else
 
 int wakeUp[2] = {-1, -1};  // the handler writes a byte, so that a wait ends at once
@@ -57,6 +88,11 @@ void WaitForWakeUp(std::chrono::nanoseconds left)
     const timespec timeout{static_cast<time_t>(wholeSeconds.count()), static_cast<long>((left - wholeSeconds).count())};
     pollfd wake{wakeUp[0], POLLIN, 0};
     ppoll(&wake, 1, &timeout, nullptr);
+}
+
+std::string LastError()
+{
+    return std::strerror(errno);
 }
 
 #endif
@@ -114,5 +150,100 @@ void WaitUnlessInterrupted(std::chrono::nanoseconds duration)
         }
     }
 }
+
+#ifdef _WIN32
+
+std::string WriteNewFile(const std::string& path, const std::string& content)
+{
+    const std::wstring name = Wide(path);
+    const HANDLE file =
+        CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return LastError();
+    }
+    DWORD written = 0;
+    std::string reason;
+    if (WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) == 0 ||
+        written != content.size() || FlushFileBuffers(file) == 0) {
+        reason = LastError();
+    }
+    if (CloseHandle(file) == 0 && reason.empty()) {
+        reason = LastError();
+    }
+    if (!reason.empty()) {
+        DeleteFileW(name.c_str());
+    }
+    return reason;
+}
+
+// A file that another program has open without sharing its deletion (as the
+// C library's fopen opens it) cannot be replaced until it is closed: a
+// reader of the file holds it only for a moment, so try again for a while.
+std::string MoveReplacing(const std::string& from, const std::string& to)
+{
+    constexpr int kTries = 100;
+    constexpr DWORD kPauseMilliseconds = 10;
+    const std::wstring source = Wide(from);
+    const std::wstring target = Wide(to);
+    for (int tried = 1;; ++tried) {
+        if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+            return "";
+        }
+        const DWORD error = GetLastError();
+        if (tried == kTries || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
+            SetLastError(error);
+            return LastError();
+        }
+        ::Sleep(kPauseMilliseconds);
+    }
+}
+
+bool IsDirectory(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+#else
+
+std::string WriteNewFile(const std::string& path, const std::string& content)
+{
+    const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (file < 0) {
+        return LastError();
+    }
+    std::string reason;
+    for (std::size_t done = 0; done < content.size() && reason.empty();) {
+        const ssize_t written = write(file, content.data() + done, content.size() - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+        } else if (written == 0 || errno != EINTR) {
+            reason = LastError();
+        }
+    }
+    if (reason.empty() && fsync(file) != 0) {
+        reason = LastError();
+    }
+    if (close(file) != 0 && reason.empty()) {
+        reason = LastError();
+    }
+    if (!reason.empty()) {
+        unlink(path.c_str());
+    }
+    return reason;
+}
+
+std::string MoveReplacing(const std::string& from, const std::string& to)
+{
+    return std::rename(from.c_str(), to.c_str()) == 0 ? "" : LastError();
+}
+
+bool IsDirectory(const std::string& path)
+{
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+#endif
 
 }  // namespace platform

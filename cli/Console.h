@@ -23,4 +23,18 @@ int InterruptStatus();
 // interrupt comes.
 void WaitUnlessInterrupted(std::chrono::nanoseconds duration);
 
+// Files by the names the command line gives (the system's narrow encoding).
+// Each returns the system's reason for a failure, or "" on success.
+
+// Creates `path`, which must not exist yet (a link in its place is not
+// followed), holding `content` flushed to the disk. A file it could not
+// finish is removed again.
+std::string WriteNewFile(const std::string& path, const std::string& content);
+
+// Puts the file `from` in the place of `to` in one step: a reader of `to`
+// sees the old file or the new one, whole.
+std::string MoveReplacing(const std::string& from, const std::string& to);
+
+bool IsDirectory(const std::string& path);
+
 }  // namespace platform

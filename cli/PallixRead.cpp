@@ -1,5 +1,6 @@
 #include "PallixRead.h"
 
+#include "AtomicFile.h"
 #include "Console.h"
 #include "ReadCommand.h"
 #include "ReadOptions.h"
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <clocale>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
@@ -18,6 +20,7 @@ constexpr int kAllValid = 0;
 constexpr int kFrameRejected = 1;
 constexpr int kUsageError = 2;
 constexpr int kCannotOpen = 3;
+constexpr int kCannotWrite = 4;
 
 // The status log's lines with the line ends of the system.
 std::string LogLines(std::string log)
@@ -47,9 +50,19 @@ int RunPallixRead(int argc, char* argv[])
         return 0;
     }
 
+    std::optional<AtomicFile> output;
+    if (options.output) {
+        if (const std::string reason = output.emplace(*options.output).Check(); !reason.empty()) {
+            platform::Write(stderr, "pallix-read: " + reason + "\n");
+            return kUsageError;
+        }
+    }
+
     std::setlocale(LC_CTYPE, "");  // the driver's texts are in the user's encoding; numbers stay the machine's
     platform::CatchInterrupts();
-    platform::Write(stdout, FormatHeader(options.format));
+    if (!output) {
+        platform::Write(stdout, FormatHeader(options.format));
+    }
     bool allValid = true;
     auto next = platform::Now();
     for (long taken = 0; !options.count || taken < *options.count; ++taken) {
@@ -63,7 +76,15 @@ int RunPallixRead(int argc, char* argv[])
         if (!basExampleFunctions::bDriverReady) {
             return kCannotOpen;
         }
-        platform::Write(stdout, FormatReading({std::chrono::system_clock::now(), result.raw}, options.format));
+        const std::string reading =
+            FormatReading({std::chrono::system_clock::now(), result.raw, options.offset}, options.format);
+        if (!output) {
+            platform::Write(stdout, reading);
+        } else if (const std::string reason = output->Replace(FormatHeader(options.format) + reading);
+                   !reason.empty()) {
+            platform::Write(stderr, "pallix-read: " + reason + "\n");
+            return kCannotWrite;
+        }
         allValid = allValid && result.raw.has_value();
     }
     if (const int status = platform::InterruptStatus(); status != 0) {

@@ -1,13 +1,17 @@
 #include "ReadOptions.h"
 
+#include "ReadingFormat.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <getopt.h>
+#include <string_view>
 
-const char* const kReadUsage =
-    "Usage: pallix-read [--count N | --follow] [--interval SECONDS] [--format text|csv|json]\n"
-    "       pallix-read --help | --version\n";
+const char* const kReadUsage = "Usage: pallix-read [--count N | --follow] [--interval SECONDS] [--offset DEGREES]\n"
+                               "                   [--format text|csv|json|prometheus|influx] [--output FILE]\n"
+                               "       pallix-read --help | --version\n";
 
 const char* const kReadHelp = "Reads the temperature sensor on the test pins of a Pallix400 adapter and\n"
                               "prints each reading as soon as it is taken.\n"
@@ -17,16 +21,24 @@ const char* const kReadHelp = "Reads the temperature sensor on the test pins of 
                               "  -i, --interval SECONDS  from the start of one reading to the start of the\n"
                               "                          next (at least 0, fractions allowed; default 0);\n"
                               "                          each reading takes at least 0.3 s\n"
-                              "  -F, --format FORMAT     text (default), csv or json (one object a line)\n"
+                              "  -F, --format FORMAT     text (default), csv, json (one object a line),\n"
+                              "                          prometheus (node_exporter's textfile collector)\n"
+                              "                          or influx (InfluxDB line protocol)\n"
+                              "  -o, --output FILE       write each reading to FILE instead, replacing it\n"
+                              "                          whole (a temporary file beside it, renamed)\n"
+                              "  -O, --offset DEGREES    add a calibration offset to every temperature\n"
+                              "                          (at most 4 decimals, -1000 to 1000; default 0)\n"
                               "  -h, --help              print this help and exit\n"
                               "  -V, --version           print the version and exit\n"
                               "\n"
-                              "Exit status: 0 every reading valid, 1 a frame was rejected, 2 bad usage,\n"
-                              "3 the adapter could not be opened, 130 or 143 interrupted.\n";
+                              "Exit status: 0 every reading valid, 1 a frame was rejected, 2 bad usage\n"
+                              "(FILE's folder missing or not writable too), 3 the adapter could not be\n"
+                              "opened, 4 a reading could not be written to FILE, 130 or 143 interrupted.\n";
 
 namespace {
 
-constexpr double kLongestInterval = 1e9;  // seconds; far beyond any use, well inside the clock's range
+constexpr double kLongestInterval = 1e9;          // seconds; far beyond any use, well inside the clock's range
+constexpr int32_t kLargestOffset = 1000 * 10000;  // in 1/10000 degree; far beyond any sensor's error
 
 std::optional<long> ParseCount(const char* text)
 {
@@ -50,15 +62,37 @@ std::optional<std::chrono::nanoseconds> ParseInterval(const char* text)
     return std::chrono::nanoseconds(std::llround(seconds * 1e9));
 }
 
-std::optional<ReadOptions::Format> ParseFormat(const char* text)
+bool AllDigits(std::string_view text)
 {
-    using Format = ReadOptions::Format;
-    for (const auto& [name, format] : {std::pair{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}}) {
-        if (std::strcmp(text, name) == 0) {
-            return format;
-        }
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Degrees with at most four decimals, in 1/10000 degree: added to a reading's
+// whole sixteenths (625/10000) the sum is exact, whatever the numbers.
+std::optional<int32_t> ParseOffset(std::string_view text)
+{
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) {
+        text.remove_prefix(1);
     }
-    return std::nullopt;
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    std::string_view fraction = point == std::string_view::npos ? "" : text.substr(point + 1);
+    while (fraction.size() > 4 && fraction.back() == '0') {
+        fraction.remove_suffix(1);
+    }
+    if ((whole.empty() && fraction.empty()) || whole.size() > 4 || fraction.size() > 4 || !AllDigits(whole) ||
+        !AllDigits(fraction)) {
+        return std::nullopt;
+    }
+    int32_t value = 0;
+    for (const char digit : std::string(whole) + std::string(fraction) + std::string(4 - fraction.size(), '0')) {
+        value = value * 10 + (digit - '0');
+    }
+    if (value > kLargestOffset) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 std::string Quoted(const std::string& text)
@@ -75,6 +109,8 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
         {"follow", no_argument, nullptr, 'f'},
         {"interval", required_argument, nullptr, 'i'},
         {"format", required_argument, nullptr, 'F'},
+        {"output", required_argument, nullptr, 'o'},
+        {"offset", required_argument, nullptr, 'O'},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
         {nullptr, 0, nullptr, 0},
@@ -85,7 +121,7 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
     bool followed = false;
     opterr = 0;  // the messages are ours, and each names the argument at fault
     optind = 0;  // from the start, even when a command line was read before
-    for (int option; (option = getopt_long(argc, argv, ":c:fi:F:hV", kLongOptions, nullptr)) != -1;) {
+    for (int option; (option = getopt_long(argc, argv, ":c:fi:F:o:O:hV", kLongOptions, nullptr)) != -1;) {
         const std::string argument = argv[optind - 1];
         switch (option) {
         case 'c':
@@ -106,10 +142,24 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
             }
             break;
         case 'F':
-            if (const auto format = ParseFormat(optarg)) {
+            if (const auto format = FormatNamed(optarg)) {
                 options.format = *format;
             } else {
-                parsed.error = "--format takes text, csv or json, not " + Quoted(optarg);
+                parsed.error = "--format takes text, csv, json, prometheus or influx, not " + Quoted(optarg);
+            }
+            break;
+        case 'o':
+            options.output = optarg;
+            if (options.output->empty()) {
+                parsed.error = "--output takes the name of a file, not ''";
+            }
+            break;
+        case 'O':
+            if (const auto offset = ParseOffset(optarg)) {
+                options.offset = *offset;
+            } else {
+                parsed.error = "--offset takes degrees from -1000 to 1000 with at most 4 decimals, like -1.25, not " +
+                               Quoted(optarg);
             }
             break;
         case 'h':

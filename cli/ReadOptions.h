@@ -1,18 +1,21 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 
 // What pallix-read was asked to do.
 struct ReadOptions {
-    enum class Format { Text, Csv, Json };
+    enum class Format { Text, Csv, Json, Prometheus, Influx };
     enum class Action { Read, Help, Version };
 
     Action action = Action::Read;
     std::optional<long> count = 1;         // empty: read until interrupted
     std::chrono::nanoseconds interval{0};  // from the start of one reading to the start of the next
     Format format = Format::Text;
+    std::optional<std::string> output;  // the file each reading replaces; empty: standard output
+    int32_t offset = 0;                 // added to every temperature, in 1/10000 degree Celsius
 };
 
 // The command line's options, or the one-line reason it is not understood,

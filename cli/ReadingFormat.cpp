@@ -1,37 +1,150 @@
 #include "ReadingFormat.h"
 
-#include "ReadCommand.h"
-
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
+using Format = ReadOptions::Format;
+
 constexpr const char* kNoFrame = "no valid frame from the sensor";
+constexpr int64_t kTenThousandthsPerCount = 625;  // a count is 0.0625 degree
+
+int64_t Milliseconds(std::chrono::system_clock::time_point time)
+{
+    return std::chrono::floor<std::chrono::milliseconds>(time).time_since_epoch().count();
+}
+
+// Whole milliseconds as seconds with three decimals, by integer arithmetic.
+std::string SecondsText(int64_t milliseconds)
+{
+    const int64_t seconds = milliseconds / 1000 - (milliseconds % 1000 < 0 ? 1 : 0);
+    char fraction[8];
+    std::snprintf(fraction, sizeof fraction, ".%03d", static_cast<int>(milliseconds - seconds * 1000));
+    return std::to_string(seconds) + fraction;
+}
+
+std::string Celsius(const Reading& reading)
+{
+    return reading.raw ? CelsiusText(*reading.raw, reading.offset) : "";
+}
+
+std::string Text(const Reading& reading)
+{
+    return reading.raw ? Celsius(reading) + " \u00B0C\n" : std::string("error: ") + kNoFrame + "\n";
+}
+
+std::string Csv(const Reading& reading)
+{
+    const std::string raw = reading.raw ? std::to_string(*reading.raw) : "";
+    return Iso8601(reading.time) + "," + raw + "," + Celsius(reading) + "," + (reading.raw ? "ok" : "error") + "\n";
+}
+
+std::string Json(const Reading& reading)
+{
+    return "{\"time\":\"" + Iso8601(reading.time) + "\"," +
+           (reading.raw ? "\"raw\":" + std::to_string(*reading.raw) + ",\"celsius\":" + Celsius(reading)
+                        : std::string("\"error\":\"") + kNoFrame + "\"") +
+           "}\n";
+}
+
+// The text exposition format as node_exporter's textfile collector takes it:
+// no time stamps, no labels (one sensor a machine; Prometheus adds the
+// instance). A rejected frame leaves the temperature out, so that a stale
+// value never looks current.
+std::string Prometheus(const Reading& reading)
+{
+    struct Gauge {
+        const char* name;
+        const char* help;
+        std::optional<std::string> value;
+    };
+    const Gauge gauges[] = {
+        {"pallix_temperature_celsius", "Temperature the sensor read, in degrees Celsius, calibration offset included.",
+         reading.raw ? std::optional(Celsius(reading)) : std::nullopt},
+        {"pallix_reading_ok", "1 when the last reading was a valid frame from the sensor, 0 when it was rejected.",
+         reading.raw ? "1" : "0"},
+        {"pallix_last_reading_timestamp_seconds", "When the last reading was taken, in seconds since the Unix epoch.",
+         SecondsText(Milliseconds(reading.time))},
+    };
+    std::string text;
+    for (const Gauge& gauge : gauges) {
+        if (gauge.value) {
+            text += std::string("# HELP ") + gauge.name + " " + gauge.help + "\n# TYPE " + gauge.name + " gauge\n" +
+                    gauge.name + " " + *gauge.value + "\n";
+        }
+    }
+    return text;
+}
+
+// InfluxDB line protocol: a float field, an integer one, a time stamp in
+// nanoseconds.
+std::string Influx(const Reading& reading)
+{
+    const std::string fields = reading.raw
+                                   ? "celsius=" + Celsius(reading) + ",raw=" + std::to_string(*reading.raw) + "i"
+                                   : std::string("error=\"") + kNoFrame + "\"";
+    return "pallix_temperature " + fields + " " + std::to_string(Milliseconds(reading.time) * 1'000'000) + "\n";
+}
+
+struct FormatRule {
+    Format format;
+    const char* name;
+    const char* header;
+    std::string (*reading)(const Reading&);
+};
+
+constexpr FormatRule kFormats[] = {
+    {Format::Text, "text", "", Text},       {Format::Csv, "csv", "time,raw,celsius,status\n", Csv},
+    {Format::Json, "json", "", Json},       {Format::Prometheus, "prometheus", "", Prometheus},
+    {Format::Influx, "influx", "", Influx},
+};
+
+const FormatRule& RuleOf(Format format)
+{
+    for (const FormatRule& rule : kFormats) {
+        if (rule.format == format) {
+            return rule;
+        }
+    }
+    return kFormats[0];
+}
 
 }  // namespace
 
-std::string FormatHeader(ReadOptions::Format format)
+std::optional<Format> FormatNamed(std::string_view name)
 {
-    return format == ReadOptions::Format::Csv ? "time,raw,celsius,status\n" : "";
+    for (const FormatRule& rule : kFormats) {
+        if (name == rule.name) {
+            return rule.format;
+        }
+    }
+    return std::nullopt;
 }
 
-std::string FormatReading(const Reading& reading, ReadOptions::Format format)
+std::string FormatHeader(Format format)
 {
-    const std::string time = Iso8601(reading.time);
-    const std::string raw = reading.raw ? std::to_string(*reading.raw) : "";
-    const std::string celsius = reading.raw ? FormatCelsius(*reading.raw, ".") : "";
-    switch (format) {
-    case ReadOptions::Format::Csv:
-        return time + "," + raw + "," + celsius + "," + (reading.raw ? "ok" : "error") + "\n";
-    case ReadOptions::Format::Json:
-        return "{\"time\":\"" + time + "\"," +
-               (reading.raw ? "\"raw\":" + raw + ",\"celsius\":" + celsius
-                            : std::string("\"error\":\"") + kNoFrame + "\"") +
-               "}\n";
-    case ReadOptions::Format::Text:
-        break;
+    return RuleOf(format).header;
+}
+
+std::string FormatReading(const Reading& reading, Format format)
+{
+    return RuleOf(format).reading(reading);
+}
+
+std::string CelsiusText(int32_t raw, int32_t offset)
+{
+    const int64_t tenThousandths = raw * kTenThousandthsPerCount + offset;
+    const int64_t magnitude = std::abs(tenThousandths);
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%s%lld.%04d", tenThousandths < 0 ? "-" : "",
+                  static_cast<long long>(magnitude / 10000), static_cast<int>(magnitude % 10000));
+    std::string text = digits;
+    text.erase(text.find_last_not_of('0') + 1);  // no trailing zeros, and no point without decimals
+    if (text.back() == '.') {
+        text.pop_back();
     }
-    return reading.raw ? celsius + " \u00B0C\n" : std::string("error: ") + kNoFrame + "\n";
+    return text;
 }
 
 std::string Iso8601(std::chrono::system_clock::time_point time)

@@ -26,7 +26,8 @@ fi
 program_packages=(g++ make cmake pkg-config dpkg-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth
     desktop-file-utils appstream man-db groff-base file
-    dbus-daemon at-spi2-core python3-pyatspi xdg-utils)
+    dbus-daemon at-spi2-core python3-pyatspi xdg-utils
+    prometheus-node-exporter mosquitto mosquitto-clients python3-jinja2 systemd)
 
 cd "$root"
 case $what in

@@ -1,5 +1,6 @@
-#include "SimulatedClock.h"
 #include "Sleep.h"
+
+#include "SimulatedClock.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ using namespace std::chrono_literals;
 
 struct NapCase {
     const char* name;
-    double scale;  // how much of each nap passes ...
+    double scale;                   // how much of each nap passes ...
     std::chrono::nanoseconds late;  // ... and how much more
 };
 

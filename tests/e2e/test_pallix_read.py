@@ -28,6 +28,12 @@ class CommandLine(unittest.TestCase):
             ("--interval", "soon"): "'soon'",
             ("--interval", "nan"): "'nan'",
             ("--format", "xml"): "'xml'",
+            ("--offset",): "'--offset'",
+            ("--offset", "0.00001"): "'0.00001'",
+            ("--offset", "1000.0001"): "'1000.0001'",
+            ("--offset", "warm"): "'warm'",
+            ("--offset", "."): "'.'",
+            ("--output", ""): "''",
             ("--count", "2", "--follow"): "--count and --follow",
             ("extra",): "'extra'",
         }
@@ -46,13 +52,22 @@ class CommandLine(unittest.TestCase):
         self.assertEqual(status, 0)
         self.assertTrue(out.startswith("Usage: pallix-read [--count N | --follow]"), out)
 
-    def test_the_help_and_the_manual_page_name_the_same_options(self):
-        help_options = set(re.findall(r"--[a-z]+", pallix_read("--help")[1]))
+    def test_the_help_the_manual_page_and_the_completion_name_the_same_options_and_formats(self):
+        help_text = pallix_read("--help")[1]
+        help_options = set(re.findall(r"--[a-z]+", help_text))
         with open(os.path.join(SOURCE, "cli", "pallix-read.1"), encoding="utf-8") as manual:
             text = manual.read()
         options = text[text.index(".SH OPTIONS"):text.index(".SH OUTPUT")]
         manual_options = set(name.replace("\\-", "-") for name in re.findall(r"\\-\\-[a-z]+", options))
         self.assertEqual(help_options, manual_options)
+        with open(os.path.join(SOURCE, "cli", "pallix-read.bash-completion"), encoding="utf-8") as completion:
+            words = completion.read()
+        self.assertEqual(set(re.findall(r"--[a-z]+", re.search(r'compgen -W "(--[^"]*)"', words).group(1))),
+                         help_options)
+        formats = re.search(r'compgen -W "(text [^"]*)"', words).group(1).split()
+        self.assertIn("|".join(formats), help_text)
+        for name in formats:
+            self.assertEqual(pallix_read("--format", name, "--offset", "1", PALLIX400_SIM_TEMP="24")[0], 0)
 
 
 class Output(unittest.TestCase):
@@ -66,6 +81,13 @@ class Output(unittest.TestCase):
         status, out, err = pallix_read(PALLIX400_SIM_FAULT="größer", LC_ALL="C.UTF-8")
         self.assertEqual((status, out), (3, ""))
         self.assertTrue(err.splitlines()[-1].endswith("PALLIX400_SIM_FAULT=größer"), err)
+
+    def test_an_offset_in_any_notation_is_added_exactly_to_the_temperature(self):
+        for offset, text in [(".5", "25.5625"), ("+1", "26.0625"), ("0.062500", "25.125"), ("-0.0001", "25.0624"),
+                             ("-1000", "-974.9375"), ("1000", "1025.0625")]:
+            with self.subTest(offset=offset):
+                self.assertEqual(pallix_read("--offset", offset, PALLIX400_SIM_TEMP="25.0625")[:2],
+                                 (0, text + " °C\n"))
 
     def test_csv_parses_with_a_header_and_a_row_a_reading(self):
         status, out, _ = pallix_read("--count", "3", "--format", "csv", PALLIX400_SIM_TEMP="-0.0625")

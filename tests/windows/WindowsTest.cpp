@@ -12,7 +12,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 #include <windows.h>
 
@@ -92,24 +95,38 @@ struct ReadCase {
     std::string errors;  // standard error
 };
 
-class PallixRead : public WindowsDriver, public testing::WithParamInterface<ReadCase> {};
+class Reader : public WindowsDriver {
+protected:
+    // pallix-read with `arguments` on the simulator at 25.0625 degrees: its
+    // exit status, with what it wrote to standard output and error.
+    int Run(const std::vector<std::string>& arguments, const char* fault, std::string& output, std::string& errors)
+    {
+        _putenv_s("PALLIX400_SIM_TEMP", "25.0625");
+        _putenv_s("PALLIX400_SIM_FAULT", fault);
+        _putenv_s("PALLIX400_SIM_NOISE", "1");
+        Pallix400::ResetLoader();
+        basExampleFunctions::bDriverReady = false;
+        std::vector<char*> argv{const_cast<char*>("pallix-read")};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        const int status = RunPallixRead(static_cast<int>(argv.size()), argv.data());
+        output = testing::internal::GetCapturedStdout();
+        errors = testing::internal::GetCapturedStderr();
+        return status;
+    }
+};
+
+class PallixRead : public Reader, public testing::WithParamInterface<ReadCase> {};
 
 TEST_P(PallixRead, PrintsAndEndsAsOnLinux)
 {
     const ReadCase& c = GetParam();
-    _putenv_s("PALLIX400_SIM_TEMP", "25.0625");
-    _putenv_s("PALLIX400_SIM_FAULT", c.fault);
-    _putenv_s("PALLIX400_SIM_NOISE", "1");
-    Pallix400::ResetLoader();
-    std::vector<char*> argv{const_cast<char*>("pallix-read")};
-    for (const char* argument : c.arguments) {
-        argv.push_back(const_cast<char*>(argument));
-    }
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = RunPallixRead(static_cast<int>(argv.size()), argv.data());
-    const std::string output = testing::internal::GetCapturedStdout();
-    const std::string errors = testing::internal::GetCapturedStderr();
+    std::string output;
+    std::string errors;
+    const int status = Run({c.arguments.begin(), c.arguments.end()}, c.fault, output, errors);
     EXPECT_EQ(status, c.status);
     EXPECT_EQ(output.substr(0, c.output.size()), c.output) << output;
     EXPECT_EQ(errors, "Simulated adapter: no Pallix400.dll is installed\n" + c.errors);
@@ -131,5 +148,46 @@ const ReadCase kReads[] = {
 
 INSTANTIATE_TEST_SUITE_P(Simulator, PallixRead, testing::ValuesIn(kReads),
                          [](const auto& test) { return std::string(test.param.name); });
+
+// --output replaces the file through MoveFileExW, and leaves nothing else in
+// its folder, whether the replace succeeds or not.
+TEST_F(Reader, OutputReplacesTheFileWholeAndLeavesNoTemporaryFile)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "pallix-output";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string target = (folder / "pallix.prom").string();
+    std::ofstream(target) << "the reading before\n";
+    std::string output;
+    std::string errors;
+    EXPECT_EQ(Run({"--count", "2", "--format", "prometheus", "--output", target}, "", output, errors), 0) << errors;
+    std::stringstream written;
+    written << std::ifstream(target).rdbuf();
+    EXPECT_NE(written.str().find("\npallix_temperature_celsius 25.0625\n"), std::string::npos) << written.str();
+    EXPECT_EQ(output, "");
+
+    // A reader holding the file open without sharing its deletion: the
+    // replace waits for it a while, then gives up.
+    const HANDLE reader = CreateFileW((folder / "pallix.prom").wstring().c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::thread closing([reader] {
+        Sleep(700);  // past the reading's 300 ms
+        CloseHandle(reader);
+    });
+    EXPECT_EQ(Run({"--output", target}, "", output, errors), 0) << errors;
+    closing.join();
+    const HANDLE holder = CreateFileW((folder / "pallix.prom").wstring().c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(Run({"--output", target}, "", output, errors), 4);
+    CloseHandle(holder);
+    EXPECT_NE(errors.find("\npallix-read: cannot write '" + target + "': "), std::string::npos) << errors;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+
+    for (const std::string& unwritable : {(folder / "missing" / "pallix.prom").string(), folder.string()}) {
+        EXPECT_EQ(Run({"--output", unwritable}, "", output, errors), 2);
+        EXPECT_TRUE(errors.starts_with("pallix-read: cannot write '" + unwritable + "': ")) << errors;
+    }
+    std::filesystem::remove_all(folder);
+}
 
 }  // namespace
