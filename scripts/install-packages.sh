@@ -14,7 +14,7 @@ if ((${#missing[@]} == 0)); then
     exit 0
 fi
 
-echo "Installing: ${missing[*]}"
+echo "install-packages.sh: installing Debian packages with apt-get: ${missing[*]}" >&2
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)

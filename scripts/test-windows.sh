@@ -13,6 +13,7 @@ fi
 
 # Wine's 32-bit half comes from Debian's i386 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "test-windows.sh: adding Debian's i386 architecture to dpkg, for Wine's 32-bit half (dpkg --add-architecture i386)" >&2
     "${sudo[@]}" dpkg --add-architecture i386
 fi
 # wine64 brings the native wineserver; the preloader reserves Wine's address
@@ -26,10 +27,11 @@ scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest nsis 
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
     scripts/install-packages.sh qemu-user-static
     if ! mountpoint -q /proc/sys/fs/binfmt_misc; then
+        echo "test-windows.sh: mounting the kernel's binfmt_misc file system on /proc/sys/fs/binfmt_misc" >&2
         "${sudo[@]}" mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
     fi
     if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
-        echo "test-windows.sh: this kernel runs no 32-bit programs: running them under qemu-i386" >&2
+        echo "test-windows.sh: this kernel runs no 32-bit programs: registering the binfmt handler qemu-i386 that runs them under /usr/bin/qemu-i386-static, until the next reboot" >&2
         printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' |
             "${sudo[@]}" tee /proc/sys/fs/binfmt_misc/register >/dev/null
     fi
@@ -38,6 +40,9 @@ fi
 # A quiet Wine of the project's own, without its first-start prompts; its ANSI
 # code page follows the locale, which the tests take to be a western one (1252).
 export WINEPREFIX=${WINEPREFIX:-$HOME/.cache/pallixexample/wine}
+if [ ! -d "$WINEPREFIX" ]; then
+    echo "test-windows.sh: creating a Wine prefix of its own in $WINEPREFIX" >&2
+fi
 # A program that crashes ends at once instead of waiting in Wine's debugger.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LC_ALL=C.UTF-8
 mkdir -p "$(dirname "$WINEPREFIX")"

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Sets up everything, builds it all with warnings as errors and runs every test.
+# What it changes on the machine it says in one line each before doing it:
+# Debian packages it installs, Debian's i386 architecture (Wine's 32-bit half),
+# and, on a kernel that runs no 32-bit programs, a binfmt handler for them.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 

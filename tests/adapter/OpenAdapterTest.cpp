@@ -27,6 +27,7 @@ const OpenCase kOpenCases[] = {
     {"ZeroCountAppendsNoText", 7, "ignored", 0, 1, 1, "Error: InitiateDriver: \r\n", false},
     {"CountBeyondTheBufferTakesTheWholeBuffer", 7, kHundred, 250, 1, 1, "Error: InitiateDriver: " + kHundred + "\r\n",
      false},
+    {"CountBeyondAShortTextTakesTheTextOnly", 7, "Short", 250, 1, 1, "Error: InitiateDriver: Short\r\n", false},
     {"NegativeCountAppendsNoTextInsteadOfFailing", 7, "Broken", -1, 1, 1, "Error: InitiateDriver: \r\n", false},
     {"TextEndsAtItsFirstNulByte", 7, std::string("Bad\0junk", 8), 8, 1, 1, "Error: InitiateDriver: Bad\r\n", false},
     {"CountShorterThanTheTextCutsIt", 7, "Timeout waiting", 7, 1, 1, "Error: InitiateDriver: Timeout\r\n", false},

@@ -1,5 +1,6 @@
 #include "ReadCommand.h"
 
+#include "RuntimeError.h"
 #include "ScriptedDriver.h"
 #include "basExampleFunctions.h"
 
@@ -62,6 +63,17 @@ const MissingCase kMissing[] = {
 
 INSTANTIATE_TEST_SUITE_P(Operations, MissingOperation, testing::ValuesIn(kMissing),
                          [](const auto& test) { return std::string(test.param.operation); });
+
+TEST_F(ReadCommand, AMissingOperationIsRunTimeError453)
+{
+    driver.Without("GetPort");
+    try {
+        Pallix400::GetPort();
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), 453);
+    }
+}
 
 struct FormatCase {
     int32_t raw;

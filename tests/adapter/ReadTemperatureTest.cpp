@@ -69,7 +69,7 @@ const FrameCase kFrames[] = {
     {"TrailerOneOneOneIsRejected", "0 000110010000 0111", bef::kNoReading},
     {"TrailerOneOneOneZeroIsRejected", "1 000110010000 1110", bef::kNoReading},
     {"DriverThatNeverWritesTheSampleGivesNoReading", "", bef::kNoReading},
-    {"SampleNotWrittenRepeatsThePreviousBit", "011", bef::kNoReading},  // trailer 1111
+    {"SampleNotWrittenRepeatsThePreviousBit", "0 000110010000 011", bef::kNoReading},  // trailer 0111
 };
 
 class ReadFrames : public ReadTemperature, public testing::WithParamInterface<FrameCase> {};

@@ -19,12 +19,13 @@ struct PaceCase {
 };
 
 // Each reading takes its 300 ms on the simulated clock; the interval runs
-// from the start of one to the start of the next, or they run back to back.
+// from the start of one to the start of the next, or, shorter than a reading,
+// they run back to back. Short and long options alike.
 const PaceCase kCases[] = {
-    {"TwoSeconds", {"--count", "3", "--interval", "2"}, {0ms, 2000ms, 4000ms}},
+    {"LongOptions", {"--count", "3", "--interval", "2"}, {0ms, 2000ms, 4000ms}},
     {"ShortOptions", {"-c", "3", "-i", "0.5"}, {0ms, 500ms, 1000ms}},
-    {"ShorterThanAReadingIsBackToBack", {"--count", "3", "--interval", "0.1"}, {0ms, 300ms, 600ms}},
-    {"NoIntervalIsBackToBack", {"--count", "2"}, {0ms, 300ms}},
+    {"ShortOptionsJoined", {"-c3", "-i0.1"}, {0ms, 300ms, 600ms}},
+    {"LongOptionsWithValuesJoined", {"--count=2", "--interval=0"}, {0ms, 300ms}},
 };
 
 class Pacing : public testing::TestWithParam<PaceCase> {
@@ -43,8 +44,10 @@ TEST_P(Pacing, StartsEachReadingAnIntervalAfterTheOneBefore)
     });
     std::vector<char*> argv = {const_cast<char*>("pallix-read")};
     for (const char* argument : GetParam().arguments) {
-        driver.Frame(400);
         argv.push_back(const_cast<char*>(argument));
+    }
+    for (std::size_t reading = 0; reading < GetParam().starts.size(); ++reading) {
+        driver.Frame(400);
     }
     argv.push_back(nullptr);
     EXPECT_EQ(RunPallixRead(static_cast<int>(argv.size() - 1), argv.data()), 0);

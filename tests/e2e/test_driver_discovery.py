@@ -29,7 +29,6 @@ class DriverDiscovery(ScratchTest):
         self.assertEqual(window.driver, "(not loaded)")
         self.assertEqual(window.temperature, "No value")
 
-
 class Locale(unittest.TestCase):
     def test_the_window_writes_the_temperature_with_the_users_decimal_separator(self):
         for locale, shown in (("C.UTF-8", "-0.0625"), ("de_DE.UTF-8", "-0,0625")):

@@ -15,6 +15,11 @@ def variant(name):
     return os.path.join(DRIVERS, name)
 
 
+# How the test driver is made a library for another machine: its ELF class
+# (32-bit), or its machine (AArch64).
+FOREIGN = {"32-bit": (4, b"\x01"), "ARM": (18, (183).to_bytes(2, "little"))}
+
+
 def hexadecimal(text):
     return text.hex()
 
@@ -28,6 +33,12 @@ MATRIX = {
     "a file of that name that is no library": ("no library", {},
                                                ("No value", "Error: Cannot load the driver library: {dir}/libPallix400.so: file too short"),
                                                (3, "", "Error: Cannot load the driver library: {dir}/libPallix400.so: file too short\n")),
+    "a 32-bit library": ("32-bit", {},
+                         ("No value", "Error: Cannot load the driver library: libPallix400.so: wrong ELF class: ELFCLASS32"),
+                         (3, "", "Error: Cannot load the driver library: libPallix400.so: wrong ELF class: ELFCLASS32\n")),
+    "a library for another processor, which the loader counts as absent": ("ARM", {},
+                                                                          ("25", SIMULATED + "\nPort: 1"),
+                                                                          (0, "25 °C\n", SIMULATED + "\nPort: 1\n")),
     "an operation missing before the sensor is selected": (variant("driver_lacking_getport"), {},
                                                            ("No value", "Error: Entry point GetPort not found: {lib}: undefined symbol: GetPort"),
                                                            (3, "", "Error: Entry point GetPort not found: {lib}: undefined symbol: GetPort\n")),
@@ -80,6 +91,15 @@ class FaultMatrix(ScratchTest):
             os.makedirs(directory)
             with open(os.path.join(directory, "libPallix400.so"), "w", encoding="ascii") as library:
                 library.write("no library\n")
+        if source in FOREIGN:  # the test driver made a library for another machine
+            directory = self.path(source)
+            os.makedirs(directory, exist_ok=True)
+            with open(TEST_DRIVER, "rb") as driver:
+                library = bytearray(driver.read())
+            offset, patch = FOREIGN[source]
+            library[offset:offset + len(patch)] = patch
+            with open(os.path.join(directory, "libPallix400.so"), "wb") as foreign:
+                foreign.write(library)
         if source not in ("nowhere", "simulator"):
             settings["LD_LIBRARY_PATH"] = directory
         return program, reader, settings, {"dir": directory, "lib": os.path.join(str(directory), "libPallix400.so")}

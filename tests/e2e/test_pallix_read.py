@@ -52,6 +52,17 @@ class CommandLine(unittest.TestCase):
         self.assertEqual(status, 0)
         self.assertTrue(out.startswith("Usage: pallix-read [--count N | --follow]"), out)
 
+    def test_each_short_option_does_what_its_long_one_does(self):
+        for short, long in ((["-V"], ["--version"]), (["-h"], ["--help"]),
+                            (["-c", "2", "-i", "0", "-F", "csv", "-O", "1"],
+                             ["--count", "2", "--interval", "0", "--format", "csv", "--offset", "1"])):
+            with self.subTest(short=short):
+                status, out, _ = pallix_read(*short, PALLIX400_SIM_TEMP="25")
+                expected = pallix_read(*long, PALLIX400_SIM_TEMP="25")
+                self.assertEqual(status, 0)
+                self.assertEqual(re.sub(ISO_TIME, "T", out), re.sub(ISO_TIME, "T", expected[1]))
+        self.assertEqual(pallix_read("-f", "-c", "1")[0], 2, "-f is --follow, which --count excludes")
+
     def test_the_help_the_manual_page_and_the_completion_name_the_same_options_and_formats(self):
         help_text = pallix_read("--help")[1]
         help_options = set(re.findall(r"--[a-z]+", help_text))

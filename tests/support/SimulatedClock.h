@@ -6,26 +6,23 @@
 #include <chrono>
 
 // A steady clock whose time passes only while the program waits, and at once;
-// installed while it lives. A nap of d lets d x `scale` + `late` pass (at
-// least a microsecond), as a system's sleep ends a little early or late; a
-// yield lets 10 microseconds pass.
+// installed while it lives. Each nap ends `late` after its time (before it,
+// when negative, as a system's sleep may), yet lets a microsecond pass at
+// least; a yield lets 10 microseconds pass.
 class SimulatedClock {
 public:
-    explicit SimulatedClock(double scale = 1.0, std::chrono::nanoseconds late = {})
-    {
-        previous_ = platform::ReplaceClock({[this] { return now; },
-                                            [this, scale, late](std::chrono::nanoseconds duration) {
+    explicit SimulatedClock(std::chrono::microseconds late = {})
+        : previous_(platform::ReplaceClock({[this] { return now; },
+                                            [this, late](std::chrono::nanoseconds duration) {
                                                 using std::chrono::microseconds;
-                                                const auto nap = duration.count() > 0
-                                                                     ? std::chrono::duration_cast<microseconds>(
-                                                                           duration * scale + late)
-                                                                     : microseconds(10);
-                                                now += std::max(nap, microseconds(1));
-                                            }});
+                                                const auto nap =
+                                                    std::chrono::duration_cast<microseconds>(duration) + late;
+                                                now += duration.count() > 0 ? std::max(nap, microseconds(1))
+                                                                            : microseconds(10);
+                                            }}))
+    {
     }
     ~SimulatedClock() { platform::ReplaceClock(std::move(previous_)); }
-    SimulatedClock(const SimulatedClock&) = delete;
-    SimulatedClock& operator=(const SimulatedClock&) = delete;
 
     std::chrono::steady_clock::time_point now{};
 

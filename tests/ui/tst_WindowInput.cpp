@@ -118,6 +118,7 @@ private slots:
         QFETCH(Qt::CursorShape, pointer);
         auto window = ShowLoadedWindow();
         auto* link = ControlOf<QLabel>(*window, "lblUrl");
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));  // from loading, before any move
         // From the surface's far corner: a move to where the mouse already is is no move.
         QPoint point(window->width() - 8, window->height() - 8);
         QTest::mouseMove(window->windowHandle(), point);
@@ -142,23 +143,33 @@ private slots:
     void AClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot_data()
     {
         QTest::addColumn<QString>("browser");  // what lies at the browser path
-        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<QString>("gesture");
         QTest::addColumn<QString>("box");  // how the message box's text starts; empty: no box
         QTest::addColumn<QByteArray>("recorded");
-        QTest::newRow("a click opens the maker's address")
-            << "recorder" << false << "" << QByteArray("1\n[http://www.miral.example]\n");
-        QTest::newRow("no file at the path shows nothing") << "nothing" << false << "" << QByteArray();
-        QTest::newRow("a file that may not be run is reported")
-            << "plain file" << false << "Permission denied: " << QByteArray();
-        QTest::newRow("a program that cannot start is reported")
-            << "broken" << false << "Can not start " << QByteArray();
-        QTest::newRow("a double click starts it once") << "broken" << true << "Can not start " << QByteArray();
+        QTest::newRow("a click opens the maker's address") << "recorder"
+                                                           << "click"
+                                                           << "" << QByteArray("1\n[http://www.miral.example]\n");
+        QTest::newRow("no file at the path shows nothing") << "nothing"
+                                                           << "click"
+                                                           << "" << QByteArray();
+        QTest::newRow("a file that may not be run is reported") << "plain file"
+                                                                << "click"
+                                                                << "Permission denied: " << QByteArray();
+        QTest::newRow("a program that cannot start is reported") << "broken"
+                                                                 << "click"
+                                                                 << "Can not start " << QByteArray();
+        QTest::newRow("a double click starts it once") << "broken"
+                                                       << "double"
+                                                       << "Can not start " << QByteArray();
+        QTest::newRow("a press let go off the link starts nothing") << "broken"
+                                                                    << "off"
+                                                                    << "" << QByteArray();
     }
 
     void AClickOnTheLinkStartsTheBrowserOnceOrSaysWhyItCannot()
     {
         QFETCH(QString, browser);
-        QFETCH(bool, doubleClick);
+        QFETCH(QString, gesture);
         QFETCH(QString, box);
         QFETCH(QByteArray, recorded);
         QTemporaryDir dir;
@@ -169,10 +180,14 @@ private slots:
         }
         MessageBoxCatcher catcher;
         auto window = ShowLoadedWindow();
+        QCOMPARE(window->sBrowserPath, QStringLiteral("/usr/bin/xdg-open"));  // the desktop's opener, as loaded
         window->sBrowserPath = path;
         const QPoint link = PointOf(*window, QStringLiteral("lblUrl"));
-        if (doubleClick) {
+        if (gesture == u"double") {
             QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, link);
+        } else if (gesture == u"off") {
+            QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, link);
+            QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, QPoint(4, 4));
         } else {
             QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, link);
         }
