@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -21,6 +22,11 @@ public:
         , number_(number)
     {
     }
+
+    // The error an exception stands for, as the user is told about it: a
+    // RuntimeError as it is, anything else as an internal error (51) or
+    // out of memory (7).
+    static RuntimeError From(const std::exception_ptr& exception);
 
     int number() const noexcept { return number_; }
     std::string description() const { return what(); }

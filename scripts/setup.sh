@@ -27,7 +27,7 @@ program_packages=(g++ make cmake pkg-config dpkg-dev qt6-base-dev qt6-qpa-plugin
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth
     desktop-file-utils appstream man-db groff-base file
     dbus-daemon at-spi2-core python3-pyatspi xdg-utils
-    prometheus-node-exporter mosquitto mosquitto-clients python3-jinja2 systemd)
+    prometheus-node-exporter mosquitto mosquitto-clients python3-jinja2 systemd imagemagick)
 
 cd "$root"
 case $what in

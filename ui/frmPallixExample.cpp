@@ -7,6 +7,7 @@
 #include "ReadCommand.h"
 #include "StartProgram.h"
 #include "WindowAccessibility.h"
+#include "WindowTexts.h"
 #include "basExampleFunctions.h"
 #include "frmPallixExampleControls.h"
 #include "frmPallixExampleLayout.h"
@@ -46,7 +47,7 @@ frmPallixExample::frmPallixExample(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmPallixExample"));
-    setWindowTitle(QStringLiteral("Example"));
+    setWindowTitle(QString::fromUtf8(WindowTexts::kStoredCaption));
     setWindowIcon(ProgramIcon());
     setFont(DialogFont());
     resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth), TwipsToPixels(frmPallixExampleLayout::kClientHeight));

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRect>
 
 #include <algorithm>
 
@@ -24,6 +25,28 @@ QString Caption(const Control& control)
     return control.caption ? QString::fromUtf8(control.caption) : QString();
 }
 
+Qt::Alignment Alignment(const Control& control)
+{
+    switch (control.alignment) {
+    case frmPallixExampleLayout::TextAlignment::Left:
+        return Qt::AlignLeft;
+    case frmPallixExampleLayout::TextAlignment::Right:
+        return Qt::AlignRight;
+    case frmPallixExampleLayout::TextAlignment::None:
+        break;
+    }
+    return {};
+}
+
+// Where the control stands, in pixels (the temperature box widened for
+// today's faces, as the layout says).
+QRect Geometry(const Control& stored)
+{
+    const Control control = frmPallixExampleLayout::AsShown(stored);
+    return {TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
+            TwipsToPixels(control.height)};
+}
+
 QWidget* CreateLine(const Control& control, QWidget* container)
 {
     const QLine line(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
@@ -35,7 +58,7 @@ QWidget* CreateLabel(const Control& control, QWidget* container)
 {
     auto* label = control.type == ControlType::Link ? new LinkLabel(container) : new QLabel(container);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(control.alignment | Qt::AlignVCenter);
+    label->setAlignment(Alignment(control) | Qt::AlignVCenter);
     label->setText(Caption(control));
     return label;
 }
@@ -43,7 +66,7 @@ QWidget* CreateLabel(const Control& control, QWidget* container)
 QWidget* CreateImage(const Control& control, QWidget* container)
 {
     auto* image = new QLabel(container);
-    image->setPixmap(QPixmap(Caption(control), "PNG"));
+    image->setPixmap(QPixmap(QStringLiteral(":/pictures/%1.png").arg(Caption(control)), "PNG"));
     return image;
 }
 
@@ -51,7 +74,7 @@ QWidget* CreateTextBox(const Control& control, QWidget* container)
 {
     auto* box = new QLineEdit(container);
     box->setReadOnly(true);
-    box->setAlignment(control.alignment | Qt::AlignVCenter);
+    box->setAlignment(Alignment(control) | Qt::AlignVCenter);
     box->setText(Caption(control));
     return box;
 }
@@ -115,8 +138,7 @@ QWidget* Create(const Control& control, QWidget* container)
     QWidget* widget = CreateWidget(control, container);
     widget->setObjectName(QString::fromLatin1(control.name));
     if (control.type != ControlType::Line) {
-        widget->setGeometry(TwipsToPixels(control.left), TwipsToPixels(control.top), TwipsToPixels(control.width),
-                            TwipsToPixels(control.height));
+        widget->setGeometry(Geometry(control));
         // Mouse moves over a control are its own; the window sees only
         // those over its own surface.
         widget->setAttribute(Qt::WA_NoMousePropagation);

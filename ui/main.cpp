@@ -1,4 +1,5 @@
 #include "EventBoundary.h"
+#include "WindowTexts.h"
 #include "frmPallixExample.h"
 
 #include <QApplication>
@@ -19,8 +20,8 @@ constexpr int kNoDisplay = 1;
 
 void SetProgramIdentity()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("PallixExample"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QCoreApplication::setApplicationName(QString::fromUtf8(WindowTexts::kApplicationTitle));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(WindowTexts::kVersion));
 }
 
 // The window takes no arguments; only --help and --version are understood.
@@ -101,7 +102,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", qPrintable(message));
     }
     SetProgramIdentity();
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));
+    QGuiApplication::setApplicationDisplayName(QString::fromUtf8(WindowTexts::kApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.miral.PallixExample"));
     QApplication::setFont(frmPallixExample::DialogFont());
     if (const auto status = CheckCommandLine(QCoreApplication::arguments())) {

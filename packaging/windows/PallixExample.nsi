@@ -3,8 +3,7 @@
 ; Windows), a Start-menu shortcut to the window and an uninstaller that
 ; Windows lists under its installed programs. Silent with /S; /D=FOLDER
 ; installs elsewhere.
-;   makensis -DVERSION=1.00 -DSTAGE=<staged folder> -DOUTFILE=<setup.exe> [-DWINDOW] PallixExample.nsi
-; WINDOW is defined once the staged folder holds the window PallixExample.exe.
+;   makensis -DVERSION=1.00 -DSTAGE=<staged folder> -DOUTFILE=<setup.exe> PallixExample.nsi
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -13,11 +12,6 @@ SetCompressor /SOLID lzma
 !define PRODUCT "PallixExample"
 !define PUBLISHER "Miral Elektronik GmbH"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
-!ifdef WINDOW
-  !define MAIN_PROGRAM "PallixExample.exe"
-!else
-  !define MAIN_PROGRAM "pallix-read.exe"
-!endif
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -29,7 +23,7 @@ ShowUninstDetails show
 ; The adapter's own driver is not part of the program: the last page says
 ; where it goes.
 !define MUI_FINISHPAGE_TITLE "${PRODUCT} ${VERSION} is installed"
-!define MUI_FINISHPAGE_TEXT "${PRODUCT} is installed in $INSTDIR.$\r$\n$\r$\nThe adapter's own driver, Pallix400.dll, is not part of it: to use your Pallix400 adapter, copy Pallix400.dll into this folder, beside ${MAIN_PROGRAM}. Until then the programs use the simulated adapter and say so."
+!define MUI_FINISHPAGE_TEXT "${PRODUCT} is installed in $INSTDIR.$\r$\n$\r$\nThe adapter's own driver, Pallix400.dll, is not part of it: to use your Pallix400 adapter, copy Pallix400.dll into this folder, beside PallixExample.exe. Until then the programs use the simulated adapter and say so."
 !define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "Show README.txt"
@@ -53,26 +47,19 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
 Section "${PRODUCT}"
   SetShellVarContext all
   SetOutPath "$INSTDIR"
-!ifdef WINDOW
   File "${STAGE}/PallixExample.exe"
-!endif
   File "${STAGE}/pallix-read.exe"
   File "${STAGE}/README.txt"
   SetOutPath "$INSTDIR\simulator"
   File "${STAGE}/simulator/Pallix400.dll"
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
-!ifdef WINDOW
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\PallixExample.exe"
-  !define DISPLAY_ICON "$INSTDIR\PallixExample.exe,0"
-!else
-  !define DISPLAY_ICON "$INSTDIR\Uninstall.exe,0"
-!endif
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "${DISPLAY_ICON}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\PallixExample.exe,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -85,10 +72,8 @@ SectionEnd
 ; beside the program stays, and with it the folder.
 Section "Uninstall"
   SetShellVarContext all
-!ifdef WINDOW
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   Delete "$INSTDIR\PallixExample.exe"
-!endif
   Delete "$INSTDIR\pallix-read.exe"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\simulator\Pallix400.dll"

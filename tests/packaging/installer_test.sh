@@ -39,9 +39,8 @@ program_files=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion' 
     tr -d '\r' | sed -n 's/^ *ProgramFilesDir *REG_SZ *//p')
 [ -n "$program_files" ] || { echo "FAIL: Wine's 32-bit Program Files folder is unknown" >&2; exit 1; }
 shortcut=$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\PallixExample.lnk')
-staged_files=$(cd "$stage" && find . -type f ! -name staged | sed 's|^\./||' | sort)
-window=no
-[ -f "$stage/PallixExample.exe" ] && window=yes
+staged_files=$(cd "$stage" && find . -type f | sed 's|^\./||' | sort)
+[ -f "$stage/PallixExample.exe" ] || { echo "FAIL: $stage holds no PallixExample.exe" >&2; exit 1; }
 
 # install FOLDER [SETUP_ARGUMENTS]: runs the setup silently and checks what it
 # installed in FOLDER (a Windows path). The arguments reach the setup program
@@ -69,12 +68,10 @@ install() {
     done
     icon=$(key_value DisplayIcon)
     [ -f "$(unix_path "${icon%,0}")" ] || fail "the Uninstall key's DisplayIcon '$icon' names no installed file"
-    if [ $window = yes ]; then
-        [ "$icon" = "$folder\\PallixExample.exe,0" ] || fail "the DisplayIcon is '$icon', not the window's"
-        [ -f "$shortcut" ] && { strings -a "$shortcut" && strings -a -el "$shortcut"; } |
-            grep -qixF "$folder\\PallixExample.exe" ||
-            fail "no Start-menu shortcut to $folder\\PallixExample.exe"
-    fi
+    [ "$icon" = "$folder\\PallixExample.exe,0" ] || fail "the DisplayIcon is '$icon', not the window's"
+    [ -f "$shortcut" ] && { strings -a "$shortcut" && strings -a -el "$shortcut"; } |
+        grep -qixF "$folder\\PallixExample.exe" ||
+        fail "no Start-menu shortcut to $folder\\PallixExample.exe"
 }
 
 # uninstall FOLDER: runs its uninstaller silently, as Windows runs the key's

@@ -1,13 +1,17 @@
 // Draws the window's pictures (the adapter photo, the maker's logo and the
-// icon in every size) and writes them as PNG files into the given directory.
+// icon in every size) and writes them as PNG files into the given directory;
+// for the Win32 window, which GDI draws, also as BMP files and one icon file
+// (16 and 32 pixels) into a second directory when one is given.
 // It refuses to write anything when the photo's pins are not where the
 // wiring diagram's lines end.
 
 #include "AdapterPhoto.h"
+#include "IconFile.h"
 #include "MakerLogo.h"
 #include "WindowIcon.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QList>
@@ -67,6 +71,31 @@ QStringList Write(const Picture& picture, const QDir& directory)
     return {};
 }
 
+// The same pixels in the forms the Win32 window loads.
+QStringList WriteForWindows(const QList<Picture>& pictures, const QDir& directory)
+{
+    QStringList problems;
+    QList<QImage> icons;
+    for (const Picture& picture : pictures) {
+        if (picture.fileName.startsWith(QStringLiteral("icon-"))) {
+            if (picture.image.width() <= 32) {
+                icons << picture.image;
+            }
+            continue;
+        }
+        const QString path = directory.filePath(QString(picture.fileName).replace(QStringLiteral(".png"), ".bmp"));
+        if (!picture.image.save(path, "BMP")) {
+            problems << path + QStringLiteral(": cannot write the file");
+        }
+    }
+    QFile icon(directory.filePath(QStringLiteral("icon.ico")));
+    const QByteArray bytes = IconFile::Encode(icons);
+    if (!icon.open(QIODevice::WriteOnly) || icon.write(bytes) != bytes.size()) {
+        problems << icon.fileName() + QStringLiteral(": cannot write the file");
+    }
+    return problems;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -78,8 +107,8 @@ int main(int argc, char* argv[])
     QGuiApplication application(argc, argv);
 
     const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 2) {
-        Complain(QStringLiteral("usage: drawpictures OUTPUT-DIRECTORY"));
+    if (arguments.size() != 2 && arguments.size() != 3) {
+        Complain(QStringLiteral("usage: drawpictures OUTPUT-DIRECTORY [WINDOWS-OUTPUT-DIRECTORY]"));
         return 2;
     }
     const QDir directory(arguments.at(1));
@@ -110,6 +139,9 @@ int main(int argc, char* argv[])
 
     for (const Picture& picture : pictures) {
         problems << Write(picture, directory);
+    }
+    if (arguments.size() == 3) {
+        problems << WriteForWindows(pictures, QDir(arguments.at(2)));
     }
     // The photo once more as read back from its file, as the window will show it.
     const QImage photoAsWritten(directory.filePath(pictures.front().fileName));

@@ -3,18 +3,17 @@
 #include "Maker.h"
 
 #include <array>
+#include <cstring>
 
 namespace frmPallixExampleLayout {
 namespace {
 
 using enum ControlType;
 constexpr int None = kNoTabIndex;
-constexpr Qt::Alignment Left = Qt::AlignLeft;
-constexpr Qt::Alignment Right = Qt::AlignRight;
-constexpr Qt::Alignment NoText = {};
+constexpr TextAlignment Left = TextAlignment::Left;
+constexpr TextAlignment Right = TextAlignment::Right;
+constexpr TextAlignment NoText = TextAlignment::None;
 
-// txtTemperatur is wider than the design's 8-point dialog font needed, so
-// that the toolkit's face fits it; lblUrl widens to its text when made.
 // clang-format off
 constexpr std::array kControls = std::to_array<Control>({
 //   type           name             in            caption                       left  top   width height tab   text
@@ -40,18 +39,18 @@ constexpr std::array kControls = std::to_array<Control>({
     {Line,          "Line8",         "frLayout",   nullptr,                      1440, 480,  1080, 480,   None, NoText},
     {Line,          "Line7",         "frLayout",   nullptr,                      1440, 480,  1440, 720,   None, NoText},
     {Line,          "Line6",         "frLayout",   nullptr,                      1080, 720,  1800, 720,   None, NoText},
-    {Image,         "Image1",        "frLayout",   ":/pictures/adapter.png",     1680, 360,  1410, 1830,  None, NoText},
+    {Image,         "Image1",        "frLayout",   kAdapterPicture,             1680, 360,  1410, 1830,  None, NoText},
     {Line,          "Line1",         "frLayout",   nullptr,                      1440, 720,  1800, 720,   None, NoText},
     {Frame,         "frOutput",      nullptr,      "Status Log ",                240,  3600, 6855, 1935,  17,   NoText},
     {MultiLineTextBox, "txtOutput",  "frOutput",   "",                           120,  240,  6615, 1575,  18,   Left},
     {Frame,         "frReadTemp",    nullptr,      "Temperatur ",                240,  1080, 3255, 2415,  14,   NoText},
     {CommandButton, "cmdReadTemp",   "frReadTemp", "&Read",                      1080, 1320, 1215, 375,   19,   NoText},
-    {TextBox,       "txtTemperatur", "frReadTemp", "No value",                   1080, 840,  975,  285,   15,   Right},
+    {TextBox,       "txtTemperatur", "frReadTemp", "No value",                   1320, 840,  735,  285,   15,   Right},
     {Label,         "lblC",          "frReadTemp", "\u00B0C",                    2160, 840,  375,  255,   16,   Left},
     {CommandButton, "cmdClose",      nullptr,      "&Close",                     240,  5760, 1095, 375,   0,    NoText},
     {Link,          "lblUrl",        nullptr,      Maker::kWebAddressCaption,    3720, 360,  1815, 255,   2,    Left},
     {Label,         "lblMiral",      nullptr,      Maker::kCompanyName,          3720, 120,  2895, 255,   1,    Left},
-    {Image,         "imgMiral",      nullptr,      ":/pictures/logo.png",        1920, 120,  1500, 495,   None, NoText},
+    {Image,         "imgMiral",      nullptr,      kLogoPicture,                1920, 120,  1500, 495,   None, NoText},
 });
 // clang-format on
 
@@ -75,6 +74,26 @@ static_assert(kControls.size() == 34);
 std::span<const Control> Controls()
 {
     return kControls;
+}
+
+Control AsShown(const Control& control)
+{
+    Control shown = control;
+    if (std::strcmp(control.name, "txtTemperatur") == 0) {
+        shown.left -= kTemperatureBoxWidening;
+        shown.width += kTemperatureBoxWidening;
+    }
+    return shown;
+}
+
+const Control* Find(const char* name)
+{
+    for (const Control& control : kControls) {
+        if (std::strcmp(control.name, name) == 0) {
+            return &control;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace frmPallixExampleLayout

@@ -1,0 +1,26 @@
+#include "WideText.h"
+
+#include <algorithm>
+#include <windows.h>
+
+namespace WideText {
+
+std::wstring FromUtf8(std::string_view text)
+{
+    std::wstring wide(text.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+    wide.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return wide;
+}
+
+std::string ToUtf8(std::wstring_view text)
+{
+    std::string narrow(text.size() * 3, '\0');
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                                           static_cast<int>(narrow.size()), nullptr, nullptr);
+    narrow.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return narrow;
+}
+
+}  // namespace WideText
