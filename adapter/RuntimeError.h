@@ -3,6 +3,7 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 // An error with the number and description a user is shown. The numbers are
 // the classic ones, so a report reads the same whatever front end shows it.
@@ -34,3 +35,17 @@ public:
 private:
     int number_;
 };
+
+// Runs an event handler so that no error leaves it: one that does is handed
+// to `report` (which tells the user and ends the program). False then.
+template <typename Handler, typename Report>
+bool RunReportingUntrapped(Handler&& handler, Report&& report) noexcept
+{
+    try {
+        std::forward<Handler>(handler)();
+        return true;
+    } catch (...) {
+        std::forward<Report>(report)(std::current_exception());
+        return false;
+    }
+}

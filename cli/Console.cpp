@@ -6,10 +6,7 @@
 #include <io.h>
 #include <windows.h>
 #else
-#include <cerrno>
 #include <csignal>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -18,6 +15,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -99,7 +99,7 @@ std::string LastError()
 
 }  // namespace
 
-void Write(std::FILE* stream, const std::string& text)
+std::string Write(std::FILE* stream, const std::string& text)
 {
 #ifdef _WIN32
     const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
@@ -111,12 +111,19 @@ void Write(std::FILE* stream, const std::string& text)
         const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                                                static_cast<int>(wide.size()));
         DWORD written = 0;
-        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(std::max(length, 0)), &written, nullptr);
-        return;
+        if (WriteConsoleW(handle, wide.data(), static_cast<DWORD>(std::max(length, 0)), &written, nullptr) == 0) {
+            return LastError();
+        }
+        return {};
     }
 #endif
-    std::fwrite(text.data(), 1, text.size(), stream);
-    std::fflush(stream);
+    errno = 0;
+    const bool whole = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+    if (std::fflush(stream) != 0 || !whole) {
+        std::clearerr(stream);
+        return errno != 0 ? std::strerror(errno) : "the write failed";
+    }
+    return {};
 }
 
 void CatchInterrupts()

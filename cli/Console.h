@@ -8,8 +8,9 @@
 namespace platform {
 
 // Writes UTF-8 text to `stream` and flushes it: to a console as characters the
-// console shows, to a file or pipe as UTF-8.
-void Write(std::FILE* stream, const std::string& text);
+// console shows, to a file or pipe as UTF-8. Returns the system's reason when
+// the text could not be written whole, or "".
+std::string Write(std::FILE* stream, const std::string& text);
 
 // The user's interrupt (Ctrl+C) and a request to end the program are caught,
 // so that the program ends between readings, never with the sensor selected.

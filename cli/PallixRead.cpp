@@ -31,6 +31,11 @@ std::string LogLines(std::string log)
     return log;
 }
 
+std::string WrittenOrWhyNot(const std::string& reason)
+{
+    return reason.empty() ? reason : "cannot write to standard output: " + reason;
+}
+
 }  // namespace
 
 int RunPallixRead(int argc, char* argv[])
@@ -78,10 +83,11 @@ int RunPallixRead(int argc, char* argv[])
         }
         const std::string reading =
             FormatReading({std::chrono::system_clock::now(), result.raw, options.offset}, options.format);
-        if (!output) {
-            platform::Write(stdout, reading);
-        } else if (const std::string reason = output->Replace(FormatHeader(options.format) + reading);
-                   !reason.empty()) {
+        // A reading that was not written must not pass for one that was: a
+        // full disk behind standard output ends the run as a failed --output does.
+        const std::string reason = output ? output->Replace(FormatHeader(options.format) + reading)
+                                          : WrittenOrWhyNot(platform::Write(stdout, reading));
+        if (!reason.empty()) {
             platform::Write(stderr, "pallix-read: " + reason + "\n");
             return kCannotWrite;
         }

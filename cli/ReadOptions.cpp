@@ -33,7 +33,8 @@ const char* const kReadHelp = "Reads the temperature sensor on the test pins of 
                               "\n"
                               "Exit status: 0 every reading valid, 1 a frame was rejected, 2 bad usage\n"
                               "(FILE's folder missing or not writable too), 3 the adapter could not be\n"
-                              "opened, 4 a reading could not be written to FILE, 130 or 143 interrupted.\n";
+                              "opened, 4 a reading could not be written (to FILE or standard output),\n"
+                              "130 or 143 interrupted.\n";
 
 namespace {
 

@@ -23,10 +23,12 @@ if [ -n "${PALLIX_BUILD_DIR:-}" ]; then
     built=("$PALLIX_BUILD_DIR")
 fi
 
-program_packages=(g++ make cmake pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+# xdg-utils: the web link opens the maker's site with xdg-open.
+program_packages=(g++ make cmake pkg-config dpkg-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    xdg-utils)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth
-    desktop-file-utils appstream man-db groff-base
-    dbus-daemon at-spi2-core python3-pyatspi xdg-utils
+    desktop-file-utils appstream man-db groff-base file
+    dbus-daemon at-spi2-core python3-pyatspi
     prometheus-node-exporter mosquitto mosquitto-clients python3-jinja2 systemd imagemagick)
 
 cd "$root"

@@ -2,8 +2,9 @@
 # Builds PallixExample.exe, pallix-read, the simulator DLL and the Windows
 # tests for 32-bit Windows with mingw-w64 (cmake --preset windows, in
 # build-windows/), runs the tests under Wine (the window's in a prefix of
-# their own with Wine's null graphics driver: no display needed) and packs
-# PallixExample-1.00-win32.zip.
+# their own with Wine's null graphics driver: no display needed), packs
+# PallixExample-1.00-win32.zip and makes the installer, which it tests under
+# Wine too.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -21,7 +22,7 @@ fi
 # space in one go. Without either, each start of a program takes a minute or
 # more where Wine's 32-bit half runs under emulation.
 # Xvfb and xdotool show and drive PallixExample.exe as a user would.
-scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest wine wine64 wine32:i386 \
+scripts/install-packages.sh cmake make g++-mingw-w64-i686-posix googletest nsis wine wine64 wine32:i386 \
     wine32-preloader:i386 xvfb xauth xdotool python3
 
 # A kernel that runs no 32-bit programs itself (some virtual machines do not)
@@ -52,4 +53,6 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 cmake --preset windows -DPALLIX_WERROR=ON
 cmake --build --preset windows -j"$(nproc)"
 ctest --preset windows
-cmake --build build-windows --target windows-archive
+cmake --build build-windows --target windows-archive windows-installer
+tests/packaging/installer_test.sh build-windows/PallixExample-1.00-setup.exe build-windows/stage-win32 \
+    build-windows/tests/support/test_driver/Pallix400.dll

@@ -23,13 +23,7 @@ void ReportUntrapped(const std::exception_ptr& exception) noexcept;
 template <typename Handler>
 bool Run(Handler&& handler) noexcept
 {
-    try {
-        std::forward<Handler>(handler)();
-        return true;
-    } catch (...) {
-        ReportUntrapped(std::current_exception());
-        return false;
-    }
+    return RunReportingUntrapped(std::forward<Handler>(handler), ReportUntrapped);
 }
 
 }  // namespace EventBoundary

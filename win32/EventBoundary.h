@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RuntimeError.h"
+
 #include <exception>
 #include <utility>
 
@@ -19,13 +21,7 @@ void ReportUntrapped(const std::exception_ptr& exception) noexcept;
 template <typename Handler>
 bool Run(Handler&& handler) noexcept
 {
-    try {
-        std::forward<Handler>(handler)();
-        return true;
-    } catch (...) {
-        ReportUntrapped(std::current_exception());
-        return false;
-    }
+    return RunReportingUntrapped(std::forward<Handler>(handler), ReportUntrapped);
 }
 
 // Dispatches the messages of the thread, the dialog keys (Tab, access keys)

@@ -140,6 +140,13 @@ class ExitStatus(ScratchTest):
                 status, out, err = pallix_read(PALLIX400_SIM_TEMP="25", **settings)
                 self.assertEqual((status, out), (expected, output), err)
 
+    def test_a_reading_that_cannot_be_written_is_status_4_not_success(self):
+        with open("/dev/full", "w") as full:
+            done = subprocess.run([READER, "--count", "2"], env=clean_environment(PALLIX400_SIM_TEMP="25"),
+                                  stdout=full, stderr=subprocess.PIPE, text=True, timeout=60)
+        self.assertEqual(done.returncode, 4, done.stderr)
+        self.assertRegex(done.stderr, r"pallix-read: cannot write to standard output: No space left on device\n$")
+
     def test_no_library_anywhere_is_status_3_with_the_reason(self):
         program = self.copy(READER, "bin", "pallix-read")  # no simulator beside it
         status, out, err = pallix_read(program=program)

@@ -1,0 +1,28 @@
+# Run by CPack on the staged files before it makes the Debian package: the
+# programs and the library without the compiler's notes, as Debian's own
+# packages are stripped; the manual pages and the changelog compressed as
+# Debian's policy asks, with gzip -9n (the best compression, no name or time
+# stamp, so that two builds give the same bytes); the copyright beside the
+# changelog.
+find_program(GZIP gzip REQUIRED)
+set(usr ${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
+if(NOT IS_DIRECTORY ${usr}/bin)
+  message(FATAL_ERROR "no staged files in ${usr}")
+endif()
+
+file(GLOB binaries ${usr}/bin/* ${usr}/lib/*/pallixexample/*.so)
+foreach(binary IN LISTS binaries)
+  execute_process(COMMAND ${CPACK_PALLIX_STRIP} --remove-section=.comment --remove-section=.note ${binary}
+                  COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+file(GLOB pages ${usr}/share/man/man[1-9]/*.[1-9])
+foreach(page IN LISTS pages)
+  execute_process(COMMAND ${GZIP} -9nf ${page} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+set(doc ${usr}/share/doc/${CPACK_PACKAGE_NAME})
+file(MAKE_DIRECTORY ${doc})
+file(COPY_FILE ${CPACK_PALLIX_DEBIAN_SOURCE_DIR}/copyright ${doc}/copyright)
+execute_process(COMMAND ${GZIP} -9nc ${CPACK_PALLIX_DEBIAN_SOURCE_DIR}/changelog
+                OUTPUT_FILE ${doc}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
