@@ -9,11 +9,6 @@
 class WindowAccessibility : public QObject {
     Q_OBJECT
 
-    static QAccessibleInterface* Of(QWidget& window, const char* name)
-    {
-        return QAccessible::queryAccessibleInterface(ControlOf(window, name));
-    }
-
 private slots:
     void EachKindOfControlHasItsRoleNameAndDescription_data()
     {
@@ -42,7 +37,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, description);
         auto window = ShowLoadedWindow();
-        QAccessibleInterface* accessible = Of(*window, QTest::currentDataTag());
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(ControlOf(*window, QTest::currentDataTag()));
         QCOMPARE(accessible->role(), role);
         QCOMPARE(accessible->text(QAccessible::Name), name);
         const QString described = accessible->text(QAccessible::Description);
@@ -54,7 +50,8 @@ private slots:
     {
         auto window = ShowLoadedWindow();
         QStringList labels;
-        for (const auto& [label, relation] : Of(*window, "txtTemperatur")->relations(QAccessible::Label)) {
+        for (const auto& [label, relation] : QAccessible::queryAccessibleInterface(ControlOf(*window, "txtTemperatur"))
+                                                 ->relations(QAccessible::Label)) {
             labels << label->object()->objectName();
         }
         labels.sort();
@@ -68,7 +65,8 @@ private slots:
         QVERIFY(WriteFile(browser, kRecorder, true));
         auto window = ShowLoadedWindow();
         window->sBrowserPath = browser;
-        QAccessibleActionInterface* link = Of(*window, "lblUrl")->actionInterface();
+        QAccessibleActionInterface* link =
+            QAccessible::queryAccessibleInterface(ControlOf(*window, "lblUrl"))->actionInterface();
         const QString press = QAccessibleActionInterface::pressAction();
         QCOMPARE(link->actionNames(), QStringList{press});
         QCOMPARE(link->keyBindingsForAction(press), QStringList());

@@ -69,15 +69,6 @@ TEST_F(WindowsDriver, ADllInTheCurrentFolderIsNeverLoaded)
 }
 
 // pallix-read against the simulator in simulator\ beside this program.
-struct ReadCase {
-    const char* name;
-    std::vector<const char*> arguments;
-    const char* fault;  // PALLIX400_SIM_FAULT
-    int status;
-    std::string output;  // how standard output starts
-    std::string errors;  // standard error
-};
-
 class Reader : public WindowsDriver {
 protected:
     // pallix-read with `arguments` on the simulator at 25.0625 degrees: its
@@ -101,34 +92,6 @@ protected:
         return status;
     }
 };
-
-class PallixRead : public Reader, public testing::WithParamInterface<ReadCase> {};
-
-TEST_P(PallixRead, PrintsAndEndsAsOnLinux)
-{
-    const ReadCase& c = GetParam();
-    std::string output;
-    std::string errors;
-    const int status = Run({c.arguments.begin(), c.arguments.end()}, c.fault, output, errors);
-    EXPECT_EQ(status, c.status);
-    EXPECT_EQ(output.substr(0, c.output.size()), c.output) << output;
-    EXPECT_EQ(errors, "Simulated adapter: no Pallix400.dll is installed\n" + c.errors);
-}
-
-// The formats and the other faults take the same code on both systems: the
-// tests of tests/cli and the Linux fault matrix cover them.
-const std::string kNoFrame = "error: no valid frame from the sensor\n";
-
-// clang-format off
-const ReadCase kReads[] = {
-    {"Text", {}, "", 0, "25.0625 \u00B0C\n", "Port: 1\n"},
-    {"PortFault", {}, "port", 3, "", "Can not set Port1\nPort: 0\n"},
-    {"Noise", {"--count", "2"}, "noise", 1, kNoFrame, "Port: 1\n"},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Simulator, PallixRead, testing::ValuesIn(kReads),
-                         [](const auto& test) { return std::string(test.param.name); });
 
 // --output replaces the file through MoveFileExW, and leaves nothing else in
 // its folder, whether the replace succeeds or not.
