@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Wall time of `pallix-read --count 20 --interval 0` against the simulator, as
-# a ratio to the 20 x 300 ms its readings must wait; the median of RUNS runs.
-#   bench/pallix-read-wall.sh [BUILD_DIR [RUNS]]     (defaults: build, 5)
+# a ratio to the 20 x 300 ms its readings must wait; the median of RUNS runs;
+# in the dev build (build/).
+#   bench/pallix-read-wall.sh [RUNS]     (default 5)
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:-$root/build}
-runs=${2:-5}
-reader=$build/bin/pallix-read
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+runs=${1:-5}
+reader=$(build_dir dev)/bin/pallix-read
 [ -x "$reader" ] || { echo "pallix-read-wall: build $reader first" >&2; exit 1; }
 
 unset LD_LIBRARY_PATH

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Console.h"
+#include "PallixVersion.h"
 #include "ReadCommand.h"
 #include "ReadOptions.h"
 #include "ReadingFormat.h"
@@ -51,7 +52,7 @@ int RunPallixRead(int argc, char* argv[])
         return 0;
     }
     if (options.action == ReadOptions::Action::Version) {
-        platform::Write(stdout, "pallix-read 1.00\n");
+        platform::Write(stdout, "pallix-read " PALLIX_VERSION_TEXT "\n");
         return 0;
     }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The application's title and version, for the resource compiler too.
+#include "PallixVersion.h"
+
+// The application's title, for the resource compiler too.
 #define PALLIX_APPLICATION_TITLE "PallixExample"
-#define PALLIX_VERSION_TEXT "1.00"
 #define PALLIX_PROJECT_DESCRIPTION "SPI with Pallix400"
 
 #ifndef RC_INVOKED

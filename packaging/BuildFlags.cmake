@@ -1,19 +1,20 @@
 # Debian's hardening flags, as dpkg-buildflags hands them to every Debian
-# package: fortified string and memory functions, a stack protector, format
-# string checks, control-flow protection, relocations read-only and bound at
-# start. The optimisation and debug levels stay the build type's, and paths in
-# the debug information stay absolute for the debugger. A sanitizer, fuzz or
-# debug build goes without: fortify's own checks would stop an overflow before
-# AddressSanitizer could report it, and need optimisation.
+# package, on the interface target pallix_hardening: fortified string and
+# memory functions, a stack protector, format string checks, control-flow
+# protection, relocations read-only and bound at start. The optimisation and
+# debug levels stay the build type's, and paths in the debug information stay
+# absolute for the debugger. A sanitizer, fuzz or debug build goes without:
+# fortify's own checks would stop an overflow before AddressSanitizer could
+# report it, and need optimisation.
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 set(debian_flags_default OFF)
-if(DPKG_BUILDFLAGS AND NOT CMAKE_CROSSCOMPILING AND NOT PALLIX_FUZZ
-   AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize"
+if(DPKG_BUILDFLAGS AND NOT CMAKE_CROSSCOMPILING AND NOT PALLIX_FUZZ AND NOT PALLIX_SANITIZE
    AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
   set(debian_flags_default ON)
 endif()
 option(PALLIX_DEBIAN_BUILD_FLAGS "Build with Debian's hardening flags from dpkg-buildflags" ${debian_flags_default})
 
+add_library(pallix_hardening INTERFACE)
 if(PALLIX_DEBIAN_BUILD_FLAGS)
   if(NOT DPKG_BUILDFLAGS)
     message(FATAL_ERROR "PALLIX_DEBIAN_BUILD_FLAGS needs dpkg-buildflags (Debian package dpkg-dev)")
@@ -31,8 +32,8 @@ if(PALLIX_DEBIAN_BUILD_FLAGS)
     set(debian_${kind} ${flags})
     list(APPEND debian_flags ${flags})
   endforeach()
-  add_compile_options(${debian_CPPFLAGS} ${debian_CXXFLAGS})
-  add_link_options(${debian_LDFLAGS})
+  target_compile_options(pallix_hardening INTERFACE ${debian_CPPFLAGS} ${debian_CXXFLAGS})
+  target_link_options(pallix_hardening INTERFACE ${debian_LDFLAGS})
   list(JOIN debian_flags " " shown)
   message(STATUS "Debian's build flags: ${shown}")
 endif()

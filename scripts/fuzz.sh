@@ -5,14 +5,14 @@
 # scratch copy.
 #   scripts/fuzz.sh [SECONDS]     (default 60)
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${PALLIX_FUZZ_BUILD_DIR:-$root/build-fuzz}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+build=$(build_dir fuzz)
 seconds=${1:-60}
 
-"$root/scripts/install-packages.sh" clang libclang-rt-14-dev cmake make qt6-base-dev libgl-dev
+"$root/scripts/install-packages.sh" clang libclang-rt-14-dev cmake ninja-build qt6-base-dev libgl-dev
 cd "$root"
-cmake --preset fuzz -B "$build" >/dev/null
-cmake --build "$build" -j"$(nproc)" --target read_command_fuzz
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)"
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT

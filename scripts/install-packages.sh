@@ -3,6 +3,7 @@
 # root or through sudo.
 #   scripts/install-packages.sh PACKAGE...
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 missing=()
 for package in "$@"; do
@@ -15,12 +16,8 @@ if ((${#missing[@]} == 0)); then
 fi
 
 echo "install-packages.sh: installing Debian packages with apt-get: ${missing[*]}" >&2
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-    sudo=(sudo)
-fi
 # Another install under way (a second build, the system's own updates) is
 # waited for rather than failed on.
 lock=(-o DPkg::Lock::Timeout=900)
-"${sudo[@]}" apt-get "${lock[@]}" update -q
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get "${lock[@]}" install -y -q --no-install-recommends "${missing[@]}"
+as_root apt-get "${lock[@]}" update -q
+as_root env DEBIAN_FRONTEND=noninteractive apt-get "${lock[@]}" install -y -q --no-install-recommends "${missing[@]}"

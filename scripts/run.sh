@@ -3,8 +3,8 @@
 # driver installed it runs on the simulated adapter. On a machine without a
 # desktop it starts on a virtual screen (xvfb-run), where it is not seen.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${PALLIX_BUILD_DIR:-$root/build}
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+build=$(build_dir dev)
 
 "$root/scripts/setup.sh" program
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

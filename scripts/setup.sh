@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs (only those missing), configures
-# the build directory of a CMake preset (dev: build/; or $PALLIX_BUILD_DIR)
-# and builds.
-#   scripts/setup.sh program [CMAKE_OPTION...]          the programs and the simulator only
+# the build folder of a CMake preset and builds.
+#   scripts/setup.sh program [CMAKE_OPTION...]          the programs and the simulator only, in build/
 #   scripts/setup.sh all [PRESET] [CMAKE_OPTION...]     everything: tests and benchmarks too
-# PRESET is one of CMakePresets.json's (dev, release, asan); dev by default.
+# PRESET is one of CMakePresets.json's Linux presets (dev, release, asan); dev
+# by default. After `setup.sh all`, `cmake --workflow --preset PRESET`
+# configures, builds and tests again.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 what=${1:?usage: setup.sh program|all [PRESET] [CMAKE_OPTION...]}
 shift
 preset=dev
@@ -15,17 +16,10 @@ if [ "$what" = all ] && [ $# -gt 0 ] && [[ $1 != -* ]]; then
     preset=$1
     shift
 fi
-# The preset's own directory, unless one is named.
-binary_dir=()
-built=(--preset "$preset")
-if [ -n "${PALLIX_BUILD_DIR:-}" ]; then
-    binary_dir=(-B "$PALLIX_BUILD_DIR")
-    built=("$PALLIX_BUILD_DIR")
-fi
 
 # xdg-utils: the web link opens the maker's site with xdg-open.
-program_packages=(g++ make cmake pkg-config dpkg-dev qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
-    xdg-utils)
+program_packages=(g++ cmake ninja-build pkg-config dpkg-dev qt6-base-dev qt6-qpa-plugins libgl-dev
+    fonts-dejavu-core xdg-utils)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev python3 xvfb xauth
     desktop-file-utils appstream man-db groff-base file
     dbus-daemon at-spi2-core python3-pyatspi
@@ -35,17 +29,17 @@ cd "$root"
 case $what in
     program)
         "$root/scripts/install-packages.sh" "${program_packages[@]}"
-        # A build tree the tests have used keeps its settings; a new one
+        # A build folder the tests have used keeps its settings; a new one
         # leaves the tests and benchmarks out.
-        if [ ! -f "${PALLIX_BUILD_DIR:-$root/build}/CMakeCache.txt" ]; then
-            cmake --preset dev "${binary_dir[@]}" -DBUILD_TESTING=OFF -DPALLIX_BENCHMARKS=OFF "$@"
+        if [ ! -f "$(build_dir dev)/CMakeCache.txt" ]; then
+            cmake --preset dev -DBUILD_TESTING=OFF -DPALLIX_BENCHMARKS=OFF "$@"
         fi
-        cmake --build "${built[@]}" -j"$(nproc)" --target PallixExample pallix-read Pallix400Sim
+        cmake --build --preset dev -j"$(nproc)" --target PallixExample pallix-read Pallix400Sim
         ;;
     all)
         "$root/scripts/install-packages.sh" "${program_packages[@]}" "${test_packages[@]}"
-        cmake --preset "$preset" "${binary_dir[@]}" -DBUILD_TESTING=ON "$@"
-        cmake --build "${built[@]}" -j"$(nproc)"
+        cmake --preset "$preset" -DBUILD_TESTING=ON "$@"
+        cmake --build --preset "$preset" -j"$(nproc)"
         ;;
     *)
         echo "usage: setup.sh program|all [PRESET] [CMAKE_OPTION...]" >&2

@@ -1,9 +1,10 @@
-; The setup program of PallixExample for Windows: the programs, the simulated
-; adapter and README.txt into Program Files (the 32-bit one on 64-bit
-; Windows), a Start-menu shortcut to the window and an uninstaller that
+; The setup program of PallixExample for Windows: shows the licence, installs
+; the programs, the simulated adapter, README.txt and LICENSE.txt into Program
+; Files (the 32-bit one on 64-bit Windows), a Start-menu shortcut to the window and an uninstaller that
 ; Windows lists under its installed programs. Silent with /S; /D=FOLDER
 ; installs elsewhere.
-;   makensis -DVERSION=1.00 -DSTAGE=<staged folder> -DOUTFILE=<setup.exe> PallixExample.nsi
+; The build passes the project's version:
+;   makensis -DVERSION=<version> -DSTAGE=<staged folder> -DOUTFILE=<setup.exe> PallixExample.nsi
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -28,7 +29,12 @@ ShowUninstDetails show
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "Show README.txt"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+; The licence grants rights and asks for no consent: Next, not I Agree.
+!define MUI_LICENSEPAGE_TEXT_TOP "${PRODUCT} is free software under the MIT licence."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "You may use, copy, change and pass on ${PRODUCT} and its code, also in your own programs, as the licence says. Click Next to continue."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -42,7 +48,7 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT} ${VERSION} setup"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (c) 2026 The PallixExample authors (MIT licence)"
 
 Section "${PRODUCT}"
   SetShellVarContext all
@@ -50,6 +56,7 @@ Section "${PRODUCT}"
   File "${STAGE}/PallixExample.exe"
   File "${STAGE}/pallix-read.exe"
   File "${STAGE}/README.txt"
+  File "${STAGE}/LICENSE.txt"
   SetOutPath "$INSTDIR\simulator"
   File "${STAGE}/simulator/Pallix400.dll"
   SetOutPath "$INSTDIR"
@@ -76,6 +83,7 @@ Section "Uninstall"
   Delete "$INSTDIR\PallixExample.exe"
   Delete "$INSTDIR\pallix-read.exe"
   Delete "$INSTDIR\README.txt"
+  Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\simulator\Pallix400.dll"
   RMDir "$INSTDIR\simulator"
   Delete "$INSTDIR\Uninstall.exe"

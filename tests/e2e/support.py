@@ -12,6 +12,7 @@ READER = os.environ.get("PALLIX_READ", "")
 SOURCE = os.path.normpath(os.path.join(os.path.dirname(__file__), "..", ".."))
 PROBE = os.environ.get("PALLIX_QTPROBE", "")
 TEST_DRIVER = os.environ.get("PALLIX_TEST_DRIVER", "")
+VERSION = os.environ.get("PALLIX_VERSION", "")
 SIMULATED = "Simulated adapter: no libPallix400.so is installed"
 
 

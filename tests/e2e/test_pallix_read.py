@@ -10,7 +10,7 @@ import signal
 import subprocess
 import unittest
 
-from support import READER, SIMULATED, SOURCE, TEST_DRIVER, ScratchTest, clean_environment, pallix_read
+from support import READER, SIMULATED, SOURCE, TEST_DRIVER, VERSION, ScratchTest, clean_environment, pallix_read
 
 ISO_TIME = re.compile(r"\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z")
 
@@ -47,7 +47,7 @@ class CommandLine(unittest.TestCase):
                 self.assertTrue(usage and usage[0].startswith("Usage: pallix-read"), err)
 
     def test_help_and_version_answer_on_standard_output(self):
-        self.assertEqual(pallix_read("--version")[:2], (0, "pallix-read 1.00\n"))
+        self.assertEqual(pallix_read("--version")[:2], (0, f"pallix-read {VERSION}\n"))
         status, out, _ = pallix_read("--help")
         self.assertEqual(status, 0)
         self.assertTrue(out.startswith("Usage: pallix-read [--count N | --follow]"), out)
@@ -66,7 +66,7 @@ class CommandLine(unittest.TestCase):
     def test_the_help_the_manual_page_and_the_completion_name_the_same_options_and_formats(self):
         help_text = pallix_read("--help")[1]
         help_options = set(re.findall(r"--[a-z]+", help_text))
-        with open(os.path.join(SOURCE, "cli", "pallix-read.1"), encoding="utf-8") as manual:
+        with open(os.path.join(SOURCE, "cli", "pallix-read.1.in"), encoding="utf-8") as manual:
             text = manual.read()
         options = text[text.index(".SH OPTIONS"):text.index(".SH OUTPUT")]
         manual_options = set(name.replace("\\-", "-") for name in re.findall(r"\\-\\-[a-z]+", options))

@@ -36,7 +36,7 @@ class Units(ScratchTest):
         shutil.copy(READER, os.path.join(self.prefix, "bin", "pallix-read"))
         manuals = self.path("man", "man1")
         os.makedirs(manuals)
-        shutil.copy(os.path.join(SOURCE, "cli", "pallix-read.1"), manuals)
+        shutil.copy(os.path.join(SOURCE, "cli", "pallix-read.1.in"), os.path.join(manuals, "pallix-read.1"))
         verified = subprocess.run([installed("systemd-analyze"), "verify", *self.units], capture_output=True,
                                   text=True, timeout=60, env={**os.environ, "MANPATH": self.path("man")})
         self.assertEqual((verified.returncode, verified.stderr, verified.stdout), (0, "", ""))

@@ -1,9 +1,9 @@
-#!/bin/bash
+#!/usr/bin/env bash
 # Installs the build into a temporary prefix, checks the installed files, and
 # starts the installed program with the qtprobe library preloaded: one press
 # of Read must load the driver installed beside it and open port 1.
 #   install_test.sh BUILD_DIR SOURCE_DIR QTPROBE_LIBRARY
-set -u
+set -euo pipefail
 
 if [ $# -ne 3 ]; then
     echo "usage: install_test.sh BUILD_DIR SOURCE_DIR QTPROBE_LIBRARY" >&2
@@ -67,14 +67,15 @@ fi
 for page in PallixExample.1 pallix-read.1; do
     manual=$prefix/$datadir/man/man1/$page
     if [ -f "$manual" ]; then
-        warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
+        warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null) ||
+            fail "man cannot format $page"
         [ -z "$warnings" ] || fail "man warns about $page: $warnings"
     else
         fail "$datadir/man/man1/$page is not installed"
     fi
 done
 if [ -x "$prefix/$bindir/pallix-read" ]; then
-    reading=$(env -u LD_LIBRARY_PATH PALLIX400_SIM_TEMP=25 "$prefix/$bindir/pallix-read" 2>"$prefix/read.log")
+    reading=$(env -u LD_LIBRARY_PATH PALLIX400_SIM_TEMP=25 "$prefix/$bindir/pallix-read" 2>"$prefix/read.log") || true
     [ "$reading" = "25 °C" ] && [ "$(head -n 1 "$prefix/read.log")" = "Simulated adapter: no libPallix400.so is installed" ] ||
         fail "the installed pallix-read printed '$reading' and '$(cat "$prefix/read.log")'"
 else
@@ -83,7 +84,7 @@ fi
 completion=$prefix/$datadir/bash-completion/completions/pallix-read
 if [ -f "$completion" ]; then
     offered=$(bash -c 'source "$1"; COMP_WORDS=(pallix-read --format j); COMP_CWORD=2; _pallix_read; echo "${COMPREPLY[*]}"' \
-        sh "$completion")
+        sh "$completion") || true
     [ "$offered" = json ] || fail "the bash completion offers '$offered' for '--format j'"
 else
     fail "$datadir/bash-completion/completions/pallix-read is not installed"
@@ -111,7 +112,7 @@ done
 # standard search only.
 find "$build" "$prefix" -type f \( -perm -u+x -o -name '*.so*' \) | while read -r file; do
     [ "$(head -c 4 "$file" | tail -c 3)" = ELF ] || continue
-    readelf -d "$file" 2>/dev/null | sed -n 's/.*(\(RUNPATH\|RPATH\)).*\[\(.*\)\]/\2/p' | tr ':' '\n' |
+    { readelf -d "$file" 2>/dev/null || true; } | sed -n 's/.*(\(RUNPATH\|RPATH\)).*\[\(.*\)\]/\2/p' | tr ':' '\n' |
         while IFS= read -r element; do
             case $element in
                 /* | '$ORIGIN'*) [ ! -e "${element/\$ORIGIN/$(dirname "$file")}/libPallix400.so" ] ||
@@ -126,9 +127,9 @@ fi
 
 if [ -x "$program" ]; then
     out=$prefix/probe.txt
+    status=0
     timeout 60 env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen LD_PRELOAD="$probe" \
-        QTPROBE_ACTION=read QTPROBE_OUT="$out" "$program"
-    status=$?
+        QTPROBE_ACTION=read QTPROBE_OUT="$out" "$program" || status=$?
     if [ $status -ne 0 ] || [ ! -s "$out" ]; then
         fail "the installed program ended with status $status and the probe reported nothing"
     else

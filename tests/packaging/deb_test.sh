@@ -1,11 +1,11 @@
-#!/bin/bash
+#!/usr/bin/env bash
 # Installs the Debian package as a user does (apt-get install ./…deb), checks
 # the installed programs, manual page, desktop entry and that a driver
 # installed by another package wins over the package's simulator; then purges
 # it and checks that nothing of it remains. Changes the system: run it as root
 # (CI does) on a machine where the package is not otherwise wanted.
 #   deb_test.sh PACKAGE.deb QTPROBE_LIBRARY STAND_IN_DRIVER
-set -u
+set -euo pipefail
 
 if [ $# -ne 3 ]; then
     echo "usage: deb_test.sh PACKAGE.deb QTPROBE_LIBRARY STAND_IN_DRIVER" >&2
@@ -20,10 +20,9 @@ fail() {
     failures=$((failures + 1))
 }
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 apt() {
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 -y -q "$@" >"$scratch/apt.log" 2>&1 ||
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 -y -q "$@" >"$scratch/apt.log" 2>&1 ||
         { cat "$scratch/apt.log" >&2; return 1; }
 }
 installed() {
@@ -61,7 +60,7 @@ apt install --no-install-recommends "$scratch/$(basename "$deb")" || {
 }
 installed pallixexample || { echo "FAIL: pallixexample is not installed after apt-get install" >&2; exit 1; }
 # The files on disk are the ones the package's checksums describe.
-verified=$(dpkg --verify pallixexample 2>&1)
+verified=$(dpkg --verify pallixexample 2>&1) || true
 [ -z "$verified" ] || fail "dpkg --verify pallixexample: $verified"
 
 for program in PallixExample pallix-read; do
@@ -71,7 +70,7 @@ done
 
 # pallix-read, then the window (on a virtual screen, through Qt's platform
 # plugin as on a desktop), each against the simulator: one reading.
-reading=$(env -u LD_LIBRARY_PATH PALLIX400_SIM_TEMP=21.5 pallix-read 2>"$scratch/read.err")
+reading=$(env -u LD_LIBRARY_PATH PALLIX400_SIM_TEMP=21.5 pallix-read 2>"$scratch/read.err") || true
 [ "$reading" = "21.5 °C" ] && [ "$(head -n 1 "$scratch/read.err")" = "Simulated adapter: no libPallix400.so is installed" ] ||
     fail "the installed pallix-read printed '$reading' and '$(cat "$scratch/read.err")'"
 
@@ -96,7 +95,8 @@ fi
 for page in pallix-read PallixExample; do
     [ "$(man -w $page 2>/dev/null)" = /usr/share/man/man1/$page.1.gz ] || fail "man -w $page: '$(man -w $page 2>&1)'"
 done
-man pallix-read 2>/dev/null | tr -s " " | grep -q "read an SPI temperature sensor" || fail "man pallix-read shows no page"
+manual=$(man pallix-read 2>/dev/null | tr -s " ") || true
+grep -q "read an SPI temperature sensor" <<<"$manual" || fail "man pallix-read shows no page"
 id=example.miral.PallixExample
 entry=""
 IFS=: read -ra data_dirs <<<"${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
@@ -136,7 +136,7 @@ EOF
 echo "activate-noawait ldconfig" >"$scratch/stand-in/DEBIAN/triggers"
 dpkg-deb --root-owner-group -b "$scratch/stand-in" "$scratch/stand-in.deb" >/dev/null || exit 1
 if apt install "$scratch/stand-in.deb"; then
-    reading=$(env -u LD_LIBRARY_PATH pallix-read 2>"$scratch/read.err")
+    reading=$(env -u LD_LIBRARY_PATH pallix-read 2>"$scratch/read.err") || true
     [ "$reading" = "25 °C" ] && [ "$(cat "$scratch/read.err")" = "Port: 1" ] ||
         fail "with a driver installed, pallix-read printed '$reading' and '$(cat "$scratch/read.err")'"
     if press_read; then
@@ -159,7 +159,9 @@ while read -r path; do
         fail "$path remains after the purge"
     fi
 done <"$scratch/paths.txt"
-ls /var/lib/dpkg/info/pallixexample.* >/dev/null 2>&1 && fail "dpkg's records of pallixexample remain"
+if ls /var/lib/dpkg/info/pallixexample.* >/dev/null 2>&1; then
+    fail "dpkg's records of pallixexample remain"
+fi
 
 if [ $failures -ne 0 ]; then
     echo "$failures check(s) of the Debian package failed" >&2

@@ -1,21 +1,22 @@
-#!/bin/bash
+#!/usr/bin/env bash
 # Runs the Windows setup program under Wine as an administrator's script does:
 # silently (/S) into Program Files, then into a folder of one's own (/D=).
 # Checks the installed files against the staged ones, the Start-menu shortcut,
 # the Uninstall key, that the installed pallix-read.exe reads the simulator and
 # then the adapter's DLL put beside it as README.txt says, and that the silent
 # uninstall removes all the setup wrote but that DLL.
-#   installer_test.sh SETUP.exe STAGED_FOLDER STAND_IN_DLL
+#   installer_test.sh SETUP.exe STAGED_FOLDER STAND_IN_DLL VERSION
 # Uses Wine as the caller set it up (WINEPREFIX, WINEDEBUG, ...).
-set -u
+set -euo pipefail
 
-if [ $# -ne 3 ]; then
-    echo "usage: installer_test.sh SETUP.exe STAGED_FOLDER STAND_IN_DLL" >&2
+if [ $# -ne 4 ]; then
+    echo "usage: installer_test.sh SETUP.exe STAGED_FOLDER STAND_IN_DLL VERSION" >&2
     exit 2
 fi
 setup=$(realpath "$1")
 stage=$(realpath "$2")
 stand_in=$(realpath "$3")
+version=$4
 failures=0
 fail() {
     echo "FAIL: $*" >&2
@@ -26,7 +27,7 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\PallixExample'
 # One value of the Uninstall key as a 32-bit program sees it, as the setup
 # program wrote it; empty when there is none.
 key_value() {
-    wine reg query "$key" /v "$1" /reg:32 2>/dev/null | tr -d '\r' |
+    { wine reg query "$key" /v "$1" /reg:32 2>/dev/null || true; } | tr -d '\r' |
         sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
 }
 key_exists() {
@@ -56,12 +57,12 @@ install() {
         cmp -s "$stage/$file" "$dir/$file" || fail "$folder has no copy of $file"
     done
     [ -f "$dir/Uninstall.exe" ] || fail "$folder has no Uninstall.exe"
-    installed=$(cd "$dir" && find . -type f | sed 's|^\./||' | sort)
+    installed=$(cd "$dir" && find . -type f | sed 's|^\./||' | sort) || true
     [ "$installed" = "$(printf '%s\nUninstall.exe\n' "$staged_files" | sort)" ] ||
         fail "$folder holds $(echo $installed), not the staged files and Uninstall.exe"
 
     key_exists || fail "the setup program wrote no Uninstall key"
-    for entry in "DisplayName=PallixExample" "DisplayVersion=1.00" "Publisher=Miral Elektronik GmbH" \
+    for entry in "DisplayName=PallixExample" "DisplayVersion=$version" "Publisher=Miral Elektronik GmbH" \
         "UninstallString=\"$folder\\Uninstall.exe\"" "InstallLocation=$folder"; do
         [ "$(key_value "${entry%%=*}")" = "${entry#*=}" ] ||
             fail "the Uninstall key's ${entry%%=*} is '$(key_value "${entry%%=*}")', not '${entry#*=}'"
@@ -70,7 +71,7 @@ install() {
     [ -f "$(unix_path "${icon%,0}")" ] || fail "the Uninstall key's DisplayIcon '$icon' names no installed file"
     [ "$icon" = "$folder\\PallixExample.exe,0" ] || fail "the DisplayIcon is '$icon', not the window's"
     [ -f "$shortcut" ] && { strings -a "$shortcut" && strings -a -el "$shortcut"; } |
-        grep -qixF "$folder\\PallixExample.exe" ||
+        grep -ixF "$folder\\PallixExample.exe" >/dev/null ||
         fail "no Start-menu shortcut to $folder\\PallixExample.exe"
 }
 
@@ -85,14 +86,14 @@ uninstall() {
         [ -e "$dir/Uninstall.exe" ] || key_exists || break
         sleep 0.5
     done
-    key_exists && fail "the Uninstall key remains after uninstalling"
-    [ -e "$shortcut" ] && fail "the Start-menu shortcut remains after uninstalling"
+    ! key_exists || fail "the Uninstall key remains after uninstalling"
+    [ ! -e "$shortcut" ] || fail "the Start-menu shortcut remains after uninstalling"
 }
 
 # pallix-read.exe as installed in DIR: one reading, standard output and error.
 read_once() {
     (cd / && timeout 120 env PALLIX400_SIM_TEMP=21.5 wine "$1/pallix-read.exe" 2>"$scratch/read.err" |
-        tr -d '\r')
+        tr -d '\r') || true
 }
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/pallix-setup.XXXXXX") || exit 1
@@ -112,7 +113,7 @@ if install "$default"; then
     [ "$reading" = "25 °C" ] && ! grep -q "Simulated" "$scratch/read.err" ||
         fail "with Pallix400.dll beside it, pallix-read.exe printed '$reading' and '$(cat "$scratch/read.err")'"
     uninstall "$default"
-    remaining=$(cd "$dir" 2>/dev/null && find . | sed 's|^\./||' | sort | tr '\n' ' ')
+    remaining=$(cd "$dir" 2>/dev/null && find . | sed 's|^\./||' | sort | tr '\n' ' ') || true
     [ "$remaining" = ". Pallix400.dll " ] || fail "after uninstalling, $default holds '$remaining', not just the adapter's DLL"
     rm -rf "$dir"
 fi
@@ -121,11 +122,11 @@ fi
 own='C:\Pallix Test\Setup'
 dir=$(unix_path "$own")
 if install "$own" "/D=$own"; then
-    [ -e "$(unix_path "$default")" ] && fail "with /D= the setup program wrote to $default too"
+    [ ! -e "$(unix_path "$default")" ] || fail "with /D= the setup program wrote to $default too"
     reading=$(read_once "$dir")
     [ "$reading" = "21.5 °C" ] || fail "pallix-read.exe installed with /D= printed '$reading' and '$(cat "$scratch/read.err")'"
     uninstall "$own"
-    [ -e "$dir" ] && fail "after uninstalling, $own remains: $(cd "$dir" && find . | tr '\n' ' ')"
+    [ ! -e "$dir" ] || fail "after uninstalling, $own remains: $(cd "$dir" && find . | tr '\n' ' ')"
 fi
 rm -rf "$(unix_path 'C:\Pallix Test')"
 

@@ -1,8 +1,8 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # The Win32 window's BMP and ICO files hold the same pixels as the Qt
 # window's PNG files, transparency included, so both windows show the same.
 #   windows_pictures_match.sh PNG_DIRECTORY WINDOWS_DIRECTORY
-set -eu
+set -euo pipefail
 png=$1 windows=$2
 same() {
     size=$(identify -format '%wx%h' "$1")

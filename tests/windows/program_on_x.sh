@@ -1,12 +1,12 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # PallixExample.exe as a user starts it, under Wine on a virtual X screen,
 # from a folder of its own: with the adapter's driver beside it, and with only
 # the simulator. Alt+R reads; Alt+C and Alt+F4 end it with status 0 and no
 # further driver call. The driver's log and the simulator's trace say what
 # the program asked of each. Then its version block, as Explorer reads it.
-#   program_on_x.sh PROGRAM TEST_DRIVER SIMULATOR    (run by xvfb-run)
-set -eu
-program=$1 driver=$2 simulator=$3
+#   program_on_x.sh PROGRAM TEST_DRIVER SIMULATOR VERSION    (run by xvfb-run)
+set -euo pipefail
+program=$1 driver=$2 simulator=$3 version=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -48,13 +48,13 @@ cp "$simulator" "$work/simulated/simulator/Pallix400.dll"
 PALLIX_TEST_DRIVER_LOG=$(winepath -w "$work/driver.log") run beside alt+c "$work/driver.log"
 PALLIX400_SIM_TRACE=$(winepath -w "$work/trace.txt") run simulated alt+F4 "$work/trace.txt"
 
-python3 - "$program" <<'PYTHON'
+python3 - "$program" "$version" <<'PYTHON'
 import sys
 data = open(sys.argv[1], "rb").read()
-for key, value in [("CompanyName", "Miral Elektronik GmbH"), ("FileVersion", "1.00"), ("ProductName", "Pallix")]:
+for key, value in [("CompanyName", "Miral Elektronik GmbH"), ("FileVersion", sys.argv[2]), ("ProductName", "Pallix")]:
     start = data.find((key + "\0").encode("utf-16-le"))
     assert start >= 0, key
     text = data[start + 2 * len(key) + 2:].decode("utf-16-le", "replace").lstrip("\0").split("\0")[0]
     assert text == value, (key, text)
-print("version block: CompanyName, FileVersion 1.00, ProductName")
+print(f"version block: CompanyName, FileVersion {sys.argv[2]}, ProductName")
 PYTHON
