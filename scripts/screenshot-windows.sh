@@ -24,7 +24,7 @@ case $what in
         program=$build/bin/PallixExample.exe
         title='^PallixExample$'
         # Read once, then close the window.
-        keys=(alt+r) after=3 close=(alt+c)
+        keys=(alt+r) after=3 close=(alt+c) width=560
         ;;
     setup)
         build_targets windows windows-installer
@@ -33,7 +33,7 @@ case $what in
         title='^PallixExample .* Setup$'
         # Next from the welcome page to the licence; then Cancel, and Yes to
         # leave the setup.
-        keys=(Return) after=2 close=(Escape sleep 1 key Return)
+        keys=(Return) after=2 close=(Escape sleep 1 key Return) width=680
         ;;
     *)
         echo "usage: screenshot-windows.sh [window|setup]" >&2
@@ -43,7 +43,7 @@ esac
 
 cat >"$shot/show.sh" <<SCRIPT
 set -euo pipefail
-PALLIX400_SIM_TEMP=23.5 wine explorer /desktop=shot,560x520 "$program" &
+PALLIX400_SIM_TEMP=23.5 wine explorer /desktop=shot,${width}x520 "$program" &
 for _ in \$(seq 100); do
     xdotool search --name '$title' >/dev/null 2>&1 && break
     sleep 0.2
@@ -57,9 +57,9 @@ import -window root "$shot/screen.png"
 xdotool key ${close[*]}
 wait || true
 SCRIPT
-xvfb-run -a -s "-screen 0 640x560x24" bash "$shot/show.sh"
+xvfb-run -a -s "-screen 0 $((width + 80))x560x24" bash "$shot/show.sh"
 mkdir -p "$root/docs"
 # The window alone: the desktop's background around it cut away.
-background=$(convert "$shot/screen.png" -format '%[pixel:p{555,515}]' info:)
-convert "$shot/screen.png" -crop 560x520+0+0 +repage -bordercolor "$background" -border 1 -trim +repage "$out"
+background=$(convert "$shot/screen.png" -format "%[pixel:p{$((width - 5)),515}]" info:)
+convert "$shot/screen.png" -crop ${width}x520+0+0 +repage -bordercolor "$background" -border 1 -trim +repage "$out"
 echo "screenshot-windows: wrote $out"
