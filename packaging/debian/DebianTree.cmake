@@ -4,6 +4,7 @@
 # Debian's policy asks, with gzip -9n (the best compression, no name or time
 # stamp, so that two builds give the same bytes); the copyright beside the
 # changelog.
+cmake_policy(VERSION 3.25)
 find_program(GZIP gzip REQUIRED)
 set(usr ${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
 if(NOT IS_DIRECTORY ${usr}/bin)
@@ -34,10 +35,13 @@ endif()
 math(EXPR first "${notice} + 1")
 list(SUBLIST licence_lines ${first} -1 licence_lines)
 string(APPEND copyright "\nLicense: MIT")
+# The blank lines between paragraphs as " ."; none before the first.
 set(pending_blank OFF)
 foreach(line IN LISTS licence_lines)
   if(line STREQUAL "")
-    set(pending_blank ON)
+    if(NOT copyright MATCHES "License: MIT\n?$")
+      set(pending_blank ON)
+    endif()
   else()
     if(pending_blank)
       string(APPEND copyright "\n .")
