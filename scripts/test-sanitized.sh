@@ -8,4 +8,4 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 "$root/scripts/setup.sh" all asan
 cd "$root"
-ctest --preset asan -j"$(nproc)"
+CTEST_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset asan

@@ -37,5 +37,4 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
 fi
 
 cmake --preset windows -DPALLIX_WERROR=ON
-cmake --build --preset windows -j"$(nproc)"
-ctest --preset windows
+CMAKE_BUILD_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset windows

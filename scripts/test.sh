@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up everything, builds it all with warnings as errors and runs every test:
-# the dev preset's (build/), then the Windows ones under Wine.
+# the dev preset's workflow (build/), then the Windows one under Wine.
 # What it changes on the machine it says in one line each before doing it:
 # Debian packages it installs, Debian's i386 architecture (Wine's 32-bit half),
 # and, on a kernel that runs no 32-bit programs, a binfmt handler for them.
@@ -9,5 +9,5 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 "$root/scripts/setup.sh" all dev -DPALLIX_WERROR=ON
 cd "$root"
-ctest --preset dev -j"$(nproc)"
+CTEST_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset dev
 "$root/scripts/test-windows.sh"
