@@ -6,7 +6,7 @@
 #include "Pallix400.h"
 #include "Sleep.h"
 #include "basExampleFunctions.h"
-#include "frmPallixExample.h"
+#include "frmPallixExampleQt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
                 beforeCycles, ResidentMiB());
 
     QApplication app(argc, argv);
-    frmPallixExample window;
+    frmPallixExampleQt window;
     window.Form_Load();
     window.show();
     auto* read = window.findChild<QAbstractButton*>(QStringLiteral("cmdReadTemp"));

@@ -36,7 +36,7 @@ QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
     if (className == u"LineControl") {
         return new AccessibleLine(static_cast<QWidget*>(object));
     }
-    if (className == u"frmPallixExample") {
+    if (className == u"frmPallixExampleQt") {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     }
     return nullptr;

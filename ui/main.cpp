@@ -1,6 +1,6 @@
 #include "EventBoundary.h"
 #include "WindowTexts.h"
-#include "frmPallixExample.h"
+#include "frmPallixExampleQt.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -104,12 +104,12 @@ int main(int argc, char* argv[])
     SetProgramIdentity();
     QGuiApplication::setApplicationDisplayName(QString::fromUtf8(WindowTexts::kApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.miral.PallixExample"));
-    QApplication::setFont(frmPallixExample::DialogFont());
+    QApplication::setFont(frmPallixExampleQt::DialogFont());
     if (const auto status = CheckCommandLine(QCoreApplication::arguments())) {
         return *status;
     }
 
-    frmPallixExample window;
+    frmPallixExampleQt window;
     if (!EventBoundary::Run([&window] { window.Form_Load(); })) {
         return EventBoundary::kExitStatus;
     }

@@ -7,7 +7,7 @@
 #include "WideText.h"
 #include "WindowTexts.h"
 #include "basExampleFunctions.h"
-#include "frmPallixExample.h"
+#include "frmPallixExampleWin32.h"
 
 #include <array>
 #include <commctrl.h>
@@ -31,7 +31,7 @@ std::string UserDecimalSeparator()
 
 }  // namespace
 
-void frmPallixExample::Form_Load()
+void frmPallixExampleWin32::Form_Load()
 {
     basExampleFunctions::bDriverReady = false;
     lLinkColor = RGB(0, 0, 255);
@@ -40,7 +40,7 @@ void frmPallixExample::Form_Load()
     sBrowserPath = kBrowserPath;
 }
 
-void frmPallixExample::cmdReadTemp_Click()
+void frmPallixExampleWin32::cmdReadTemp_Click()
 {
     const ReadCommandResult result = RunReadCommand(UserDecimalSeparator());
     if (result.temperature) {
@@ -56,17 +56,17 @@ void frmPallixExample::cmdReadTemp_Click()
     SetWindowTextW(Control("txtOutput"), WideText::FromUtf8(result.statusLog).c_str());
 }
 
-void frmPallixExample::cmdClose_Click()
+void frmPallixExampleWin32::cmdClose_Click()
 {
     DestroyWindow(window_);
 }
 
-void frmPallixExample::SetLinkColour()
+void frmPallixExampleWin32::SetLinkColour()
 {
     InvalidateRect(Control("lblUrl"), nullptr, TRUE);
 }
 
-void frmPallixExample::UpdateWebLink(bool bOver)
+void frmPallixExampleWin32::UpdateWebLink(bool bOver)
 {
     SetLinkColour();
     HWND link = Control("lblUrl");
@@ -78,17 +78,17 @@ void frmPallixExample::UpdateWebLink(bool bOver)
     ApplyPointer();
 }
 
-void frmPallixExample::lblUrl_MouseMove()
+void frmPallixExampleWin32::lblUrl_MouseMove()
 {
     UpdateWebLink(true);
 }
 
-void frmPallixExample::Form_MouseMove()
+void frmPallixExampleWin32::Form_MouseMove()
 {
     UpdateWebLink(false);
 }
 
-void frmPallixExample::lblUrl_Click()
+void frmPallixExampleWin32::lblUrl_Click()
 {
     try {
         platform::StartProgram(sBrowserPath, WideText::FromUtf8(Maker::kWebAddress));
@@ -104,7 +104,7 @@ void frmPallixExample::lblUrl_Click()
 
 // The window's own surface: what no control covers, neither a child window
 // nor a picture.
-bool frmPallixExample::IsOwnSurface(POINT point) const
+bool frmPallixExampleWin32::IsOwnSurface(POINT point) const
 {
     if (ChildWindowFromPointEx(window_, point, CWP_SKIPINVISIBLE) != window_) {
         return false;
@@ -120,7 +120,7 @@ bool frmPallixExample::IsOwnSurface(POINT point) const
 // The window's pointer shows over its surface and over what stands directly
 // on it with no window of the system's making (the link, the maker's name
 // and logo); frames, what they hold, buttons and text boxes keep their own.
-bool frmPallixExample::ShowsWindowPointer(HWND under, POINT point) const
+bool frmPallixExampleWin32::ShowsWindowPointer(HWND under, POINT point) const
 {
     if (under == window_) {
         under = ChildWindowFromPointEx(window_, point, CWP_SKIPINVISIBLE);
@@ -128,7 +128,7 @@ bool frmPallixExample::ShowsWindowPointer(HWND under, POINT point) const
     return under == window_ || under == Control("lblUrl") || under == Control("lblMiral");
 }
 
-bool frmPallixExample::OnSetCursor(HWND under, int hitTest)
+bool frmPallixExampleWin32::OnSetCursor(HWND under, int hitTest)
 {
     POINT point;
     if (hitTest != HTCLIENT || mousePointer_ != kHandPointer || !GetCursorPos(&point)) {
@@ -143,7 +143,7 @@ bool frmPallixExample::OnSetCursor(HWND under, int hitTest)
 }
 
 // A new pointer style shows at once where the pointer is, not only at its next move.
-void frmPallixExample::ApplyPointer()
+void frmPallixExampleWin32::ApplyPointer()
 {
     POINT point;
     if (!GetCursorPos(&point)) {
@@ -156,13 +156,13 @@ void frmPallixExample::ApplyPointer()
     }
 }
 
-LRESULT CALLBACK frmPallixExample::LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR data)
+LRESULT CALLBACK frmPallixExampleWin32::LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                 DWORD_PTR data)
 {
-    auto* self = reinterpret_cast<frmPallixExample*>(data);
+    auto* self = reinterpret_cast<frmPallixExampleWin32*>(data);
     switch (message) {
     case WM_MOUSEMOVE:
-        self->Handle(&frmPallixExample::lblUrl_MouseMove);
+        self->Handle(&frmPallixExampleWin32::lblUrl_MouseMove);
         break;
     case WM_LBUTTONDOWN:
         self->linkPressed_ = true;
@@ -177,7 +177,7 @@ LRESULT CALLBACK frmPallixExample::LinkProc(HWND link, UINT message, WPARAM wPar
             RECT area;
             GetClientRect(link, &area);
             if (PtInRect(&area, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-                self->Handle(&frmPallixExample::lblUrl_Click);
+                self->Handle(&frmPallixExampleWin32::lblUrl_Click);
             }
         }
         break;
@@ -194,8 +194,8 @@ LRESULT CALLBACK frmPallixExample::LinkProc(HWND link, UINT message, WPARAM wPar
 }
 
 // Tab leaves the status box as it leaves every other control.
-LRESULT CALLBACK frmPallixExample::StatusBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                 DWORD_PTR)
+LRESULT CALLBACK frmPallixExampleWin32::StatusBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                      DWORD_PTR)
 {
     if (message == WM_GETDLGCODE) {
         return DefSubclassProc(box, message, wParam, lParam) & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);

@@ -1,5 +1,5 @@
 #include "EventBoundary.h"
-#include "frmPallixExample.h"
+#include "frmPallixExampleWin32.h"
 
 #include <commctrl.h>
 #include <optional>
@@ -9,7 +9,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    std::optional<frmPallixExample> window;
+    std::optional<frmPallixExampleWin32> window;
     if (!EventBoundary::Run([&window] {
             window.emplace();
             window->Form_Load();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmPallixExample.h"
+#include "frmPallixExampleQt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,10 +14,10 @@
 #include <memory>
 
 // A window as the program shows it: created, loaded, shown and active.
-inline std::unique_ptr<frmPallixExample> ShowLoadedWindow()
+inline std::unique_ptr<frmPallixExampleQt> ShowLoadedWindow()
 {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));  // as main() names it
-    auto window = std::make_unique<frmPallixExample>();
+    auto window = std::make_unique<frmPallixExampleQt>();
     window->Form_Load();
     window->show();
     QApplication::setActiveWindow(window.get());

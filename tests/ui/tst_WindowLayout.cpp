@@ -23,7 +23,7 @@ private slots:
     // meets them, in tests/e2e/test_accessibility.py.
     void EachContainersControlsLieWithinItsBounds()
     {
-        frmPallixExample window;
+        frmPallixExampleQt window;
         for (const QWidget* holder : {static_cast<QWidget*>(&window), ControlOf(window, "frReadTemp"),
                                       ControlOf(window, "frOutput"), ControlOf(window, "frLayout")}) {
             for (const QWidget* child : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -46,14 +46,14 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QPoint, twips);
-        frmPallixExample window;
+        frmPallixExampleQt window;
         QCOMPARE(ControlOf(window, qPrintable(name))->mapTo(&window, QPoint(0, 0)) * kTwips, twips);
         QCOMPARE(window.size() * kTwips, QSize(7425, 6375));
     }
 
     void OfTwoOverlappingControlsTheEarlierOneLiesAbove()
     {
-        frmPallixExample window;
+        frmPallixExampleQt window;
         const auto layout = frmPallixExampleLayout::Controls();
         int overlaps = 0;
         for (std::size_t upper = 0; upper < layout.size(); ++upper) {
@@ -74,7 +74,7 @@ private slots:
 
     void TheDiagramsLinesEndOnThePinsOfThePhoto()
     {
-        frmPallixExample window;
+        frmPallixExampleQt window;
         const QWidget* photo = ControlOf(window, "Image1");
         QSet<QPoint> reached;
         for (const LineControl* line : ControlOf(window, "frLayout")->findChildren<LineControl*>()) {
@@ -89,7 +89,7 @@ private slots:
 
     void TheTextIsTheToolkitsDefaultFaceAtEightPointsAndFitsEveryLabel()
     {
-        frmPallixExample window;
+        frmPallixExampleQt window;
         QCOMPARE(window.font().pointSize(), 8);
         QCOMPARE(window.font().family(), QApplication::font().family());
         for (const QWidget* control : window.findChildren<QWidget*>()) {

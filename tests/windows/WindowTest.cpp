@@ -10,7 +10,7 @@ namespace {
 
 TEST(Window, Has495By425PixelsNotResizableAndEveryTextInTheDialogFontAtEightPoints)
 {
-    frmPallixExample form;
+    frmPallixExampleWin32 form;
     EXPECT_EQ(TextOf(form.Window()), L"Example");
     form.Form_Load();
     EXPECT_EQ(TextOf(form.Window()), L"PallixExample");

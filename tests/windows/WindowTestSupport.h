@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmPallixExample.h"
+#include "frmPallixExampleWin32.h"
 
 #include <atomic>
 #include <string>
@@ -16,7 +16,7 @@ struct ShownWindow {
         ShowWindow(form.Window(), SW_SHOWNORMAL);
     }
     HWND operator[](const char* name) const { return form.Control(name); }
-    frmPallixExample form;
+    frmPallixExampleWin32 form;
 };
 
 inline std::wstring TextOf(HWND window)

@@ -8,13 +8,13 @@
 
 // The program's one window: the read command, the temperature and status
 // boxes, the wiring diagram and the maker's web link, as a Win32 window.
-class frmPallixExample {
+class frmPallixExampleWin32 {
 public:
     // Creates the window, hidden, with every control.
-    frmPallixExample();
-    ~frmPallixExample();
-    frmPallixExample(const frmPallixExample&) = delete;
-    frmPallixExample& operator=(const frmPallixExample&) = delete;
+    frmPallixExampleWin32();
+    ~frmPallixExampleWin32();
+    frmPallixExampleWin32(const frmPallixExampleWin32&) = delete;
+    frmPallixExampleWin32& operator=(const frmPallixExampleWin32&) = delete;
 
     HWND Window() const noexcept { return window_; }
     // The child window of the named control; null for lines and images.
@@ -39,7 +39,7 @@ private:
     static LRESULT CALLBACK StatusBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Runs a handler behind the event boundary.
-    void Handle(void (frmPallixExample::*handler)());
+    void Handle(void (frmPallixExampleWin32::*handler)());
 
     void OnCommand(WPARAM wParam);
     void OnPaint(HDC dc);

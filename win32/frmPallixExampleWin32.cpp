@@ -1,4 +1,4 @@
-#include "frmPallixExample.h"
+#include "frmPallixExampleWin32.h"
 
 #include "EventBoundary.h"
 #include "WideText.h"
@@ -59,7 +59,7 @@ HBITMAP LoadPicture(HINSTANCE instance, const char* name)
 
 }  // namespace
 
-frmPallixExample::frmPallixExample()
+frmPallixExampleWin32::frmPallixExampleWin32()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterWindowClass(instance, WindowProc);
@@ -87,7 +87,7 @@ frmPallixExample::frmPallixExample()
     SetFocus(focus_);
 }
 
-frmPallixExample::~frmPallixExample()
+frmPallixExampleWin32::~frmPallixExampleWin32()
 {
     closing_ = true;
     if (IsWindow(window_)) {
@@ -99,7 +99,7 @@ frmPallixExample::~frmPallixExample()
     }
 }
 
-HWND frmPallixExample::Control(const char* name) const
+HWND frmPallixExampleWin32::Control(const char* name) const
 {
     for (const auto& element : elements_) {
         if (std::strcmp(element.control->name, name) == 0) {
@@ -109,14 +109,14 @@ HWND frmPallixExample::Control(const char* name) const
     return nullptr;
 }
 
-LRESULT CALLBACK frmPallixExample::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK frmPallixExampleWin32::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
-        auto* created = static_cast<frmPallixExample*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* created = static_cast<frmPallixExampleWin32*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         created->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
-    auto* self = reinterpret_cast<frmPallixExample*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<frmPallixExampleWin32*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -125,7 +125,7 @@ LRESULT CALLBACK frmPallixExample::WindowProc(HWND window, UINT message, WPARAM 
     return result;
 }
 
-LRESULT frmPallixExample::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT frmPallixExampleWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
@@ -142,7 +142,7 @@ LRESULT frmPallixExample::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_MOUSEMOVE:
         if (IsOwnSurface({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-            Handle(&frmPallixExample::Form_MouseMove);
+            Handle(&frmPallixExampleWin32::Form_MouseMove);
         }
         return 0;
     case WM_SETCURSOR:
@@ -175,12 +175,12 @@ LRESULT frmPallixExample::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void frmPallixExample::Handle(void (frmPallixExample::*handler)())
+void frmPallixExampleWin32::Handle(void (frmPallixExampleWin32::*handler)())
 {
     EventBoundary::Run([this, handler] { (this->*handler)(); });
 }
 
-void frmPallixExample::OnCommand(WPARAM wParam)
+void frmPallixExampleWin32::OnCommand(WPARAM wParam)
 {
     const int id = LOWORD(wParam);
     if (id == IDOK) {
@@ -191,18 +191,18 @@ void frmPallixExample::OnCommand(WPARAM wParam)
             SendMessageW(focus, BM_CLICK, 0, 0);
         }
     } else if (HIWORD(wParam) == BN_CLICKED && id == frmPallixExampleControls::ControlId("cmdReadTemp")) {
-        Handle(&frmPallixExample::cmdReadTemp_Click);
+        Handle(&frmPallixExampleWin32::cmdReadTemp_Click);
     } else if (HIWORD(wParam) == BN_CLICKED && id == frmPallixExampleControls::ControlId("cmdClose")) {
-        Handle(&frmPallixExample::cmdClose_Click);
+        Handle(&frmPallixExampleWin32::cmdClose_Click);
     }
 }
 
-void frmPallixExample::OnPaint(HDC dc)
+void frmPallixExampleWin32::OnPaint(HDC dc)
 {
     frmPallixExampleControls::PaintWindowless(dc, elements_, pictures_);
 }
 
-LRESULT frmPallixExample::OnControlColour(HDC dc, HWND control)
+LRESULT frmPallixExampleWin32::OnControlColour(HDC dc, HWND control)
 {
     // The read-only boxes keep the window colours rather than the dialog's.
     const bool box = control == Control("txtTemperatur") || control == Control("txtOutput");

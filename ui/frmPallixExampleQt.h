@@ -12,11 +12,11 @@ class QPushButton;
 
 // The program's one window: the read command, the temperature and status
 // boxes, the wiring diagram and the maker's web link.
-class frmPallixExample : public QWidget {
+class frmPallixExampleQt : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmPallixExample(QWidget* parent = nullptr);
+    explicit frmPallixExampleQt(QWidget* parent = nullptr);
 
     // The face the window's text is drawn in; the program makes it the
     // application's, so that only one font is loaded.
@@ -42,7 +42,7 @@ private:
     void SetLinkColour();
     void ConnectHandlers();
     // Runs a handler behind the event boundary.
-    void Handle(void (frmPallixExample::*handler)());
+    void Handle(void (frmPallixExampleQt::*handler)());
 
     void cmdReadTemp_Click();
     void cmdClose_Click();

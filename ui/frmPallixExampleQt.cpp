@@ -1,4 +1,4 @@
-#include "frmPallixExample.h"
+#include "frmPallixExampleQt.h"
 
 #include "EventBoundary.h"
 #include "LinkLabel.h"
@@ -43,7 +43,7 @@ Control* FindControl(const QWidget* window, const char* name)
 
 }  // namespace
 
-frmPallixExample::frmPallixExample(QWidget* parent)
+frmPallixExampleQt::frmPallixExampleQt(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmPallixExample"));
@@ -58,7 +58,7 @@ frmPallixExample::frmPallixExample(QWidget* parent)
     cmdClose->setFocus();
 }
 
-QFont frmPallixExample::DialogFont()
+QFont frmPallixExampleQt::DialogFont()
 {
     // The fixed layout was drawn for dialog text of 8 points: the toolkit's
     // own face at that size fits its labels.
@@ -67,7 +67,7 @@ QFont frmPallixExample::DialogFont()
     return font;
 }
 
-void frmPallixExample::CreateControls()
+void frmPallixExampleQt::CreateControls()
 {
     std::vector<QWidget*> created;
     for (const auto& control : frmPallixExampleLayout::Controls()) {
@@ -84,7 +84,7 @@ void frmPallixExample::CreateControls()
     lblUrl = FindControl<LinkLabel>(this, "lblUrl");
 }
 
-void frmPallixExample::ApplyTabOrder()
+void frmPallixExampleQt::ApplyTabOrder()
 {
     std::vector<std::pair<int, QWidget*>> focusable;
     for (QWidget* widget : findChildren<QWidget*>()) {
@@ -99,26 +99,26 @@ void frmPallixExample::ApplyTabOrder()
     }
 }
 
-void frmPallixExample::ConnectHandlers()
+void frmPallixExampleQt::ConnectHandlers()
 {
-    connect(cmdReadTemp, &QPushButton::clicked, this, [this] { Handle(&frmPallixExample::cmdReadTemp_Click); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { Handle(&frmPallixExample::cmdClose_Click); });
-    connect(lblUrl, &LinkLabel::MouseMoved, this, [this] { Handle(&frmPallixExample::lblUrl_MouseMove); });
-    connect(lblUrl, &LinkLabel::Clicked, this, [this] { Handle(&frmPallixExample::lblUrl_Click); });
+    connect(cmdReadTemp, &QPushButton::clicked, this, [this] { Handle(&frmPallixExampleQt::cmdReadTemp_Click); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { Handle(&frmPallixExampleQt::cmdClose_Click); });
+    connect(lblUrl, &LinkLabel::MouseMoved, this, [this] { Handle(&frmPallixExampleQt::lblUrl_MouseMove); });
+    connect(lblUrl, &LinkLabel::Clicked, this, [this] { Handle(&frmPallixExampleQt::lblUrl_Click); });
     setMouseTracking(true);
 }
 
-void frmPallixExample::Handle(void (frmPallixExample::*handler)())
+void frmPallixExampleQt::Handle(void (frmPallixExampleQt::*handler)())
 {
     EventBoundary::Run([this, handler] { (this->*handler)(); });
 }
 
-void frmPallixExample::mouseMoveEvent(QMouseEvent*)
+void frmPallixExampleQt::mouseMoveEvent(QMouseEvent*)
 {
-    Handle(&frmPallixExample::Form_MouseMove);
+    Handle(&frmPallixExampleQt::Form_MouseMove);
 }
 
-void frmPallixExample::Form_Load()
+void frmPallixExampleQt::Form_Load()
 {
     basExampleFunctions::bDriverReady = false;
     lLinkColor = QColor(0, 0, 255);
@@ -127,7 +127,7 @@ void frmPallixExample::Form_Load()
     sBrowserPath = QString::fromLatin1(kBrowserPath);
 }
 
-void frmPallixExample::cmdReadTemp_Click()
+void frmPallixExampleQt::cmdReadTemp_Click()
 {
     const ReadCommandResult result = RunReadCommand(QLocale::system().decimalPoint().toStdString());
     if (result.temperature) {
@@ -141,19 +141,19 @@ void frmPallixExample::cmdReadTemp_Click()
     txtOutput->setPlainText(QString::fromStdString(result.statusLog));
 }
 
-void frmPallixExample::cmdClose_Click()
+void frmPallixExampleQt::cmdClose_Click()
 {
     close();
 }
 
-void frmPallixExample::SetLinkColour()
+void frmPallixExampleQt::SetLinkColour()
 {
     QPalette palette = lblUrl->palette();
     palette.setColor(QPalette::WindowText, lLinkColor);
     lblUrl->setPalette(palette);
 }
 
-void frmPallixExample::UpdateWebLink(bool bOver)
+void frmPallixExampleQt::UpdateWebLink(bool bOver)
 {
     SetLinkColour();
     QFont font = lblUrl->font();
@@ -166,17 +166,17 @@ void frmPallixExample::UpdateWebLink(bool bOver)
     }
 }
 
-void frmPallixExample::lblUrl_MouseMove()
+void frmPallixExampleQt::lblUrl_MouseMove()
 {
     UpdateWebLink(true);
 }
 
-void frmPallixExample::Form_MouseMove()
+void frmPallixExampleQt::Form_MouseMove()
 {
     UpdateWebLink(false);
 }
 
-void frmPallixExample::lblUrl_Click()
+void frmPallixExampleQt::lblUrl_Click()
 {
     try {
         platform::StartProgram(sBrowserPath + u' ' + QString::fromLatin1(Maker::kWebAddress));
