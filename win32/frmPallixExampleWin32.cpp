@@ -1,19 +1,24 @@
 #include "frmPallixExampleWin32.h"
 
-#include "EventBoundary.h"
+#include "Accessible.h"
 #include "WideText.h"
 #include "WindowTexts.h"
 
 #include <commctrl.h>
-#include <cstring>
 #include <stdexcept>
+#include <utility>
 #include <windowsx.h>
 
 namespace {
 
+using frmPallixExampleLayout::ControlType;
+
 constexpr const wchar_t* kClassName = L"frmPallixExample";
-// Fixed in size: a title bar with the system menu, minimize and close boxes.
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// An ordinary window: title bar, system menu, minimize, maximize and close
+// boxes, a sizing border. Resizing moves and stretches no control.
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+// A click that comes from outside the message loop, run from within it.
+constexpr UINT kClickMessage = WM_APP + 1;
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
@@ -57,9 +62,23 @@ HBITMAP LoadPicture(HINSTANCE instance, const char* name)
     return bitmap;
 }
 
+// No exception may cross back into the system's code. The window's handlers
+// report their own errors; one from the view's own work ends the program.
+template <typename Work>
+LRESULT Guarded(Work work) noexcept
+{
+    try {
+        return work();
+    } catch (...) {
+        PostQuitMessage(frmPallixExample::kUntrappedErrorStatus);
+        return 0;
+    }
+}
+
 }  // namespace
 
-frmPallixExampleWin32::frmPallixExampleWin32()
+frmPallixExampleWin32::frmPallixExampleWin32(basExampleFunctions adapter)
+    : form_(*this, std::move(adapter))
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterWindowClass(instance, WindowProc);
@@ -81,16 +100,19 @@ frmPallixExampleWin32::frmPallixExampleWin32()
         throw std::runtime_error("The window cannot be created");
     }
     elements_ = frmPallixExampleControls::Create(window_, font_, pictures_);
-    SetWindowSubclass(Control("lblUrl"), LinkProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(Control("txtOutput"), StatusBoxProc, 1, 0);
-    focus_ = Control("cmdClose");
+    for (const auto& element : elements_) {
+        if (element.window != nullptr) {
+            SetWindowSubclass(element.window, ControlProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        }
+    }
+    focus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
     SetFocus(focus_);
 }
 
 frmPallixExampleWin32::~frmPallixExampleWin32()
 {
     closing_ = true;
-    if (IsWindow(window_)) {
+    if (From(window_) == this) {
         DestroyWindow(window_);
     }
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(underlinedFont_),
@@ -99,14 +121,17 @@ frmPallixExampleWin32::~frmPallixExampleWin32()
     }
 }
 
-HWND frmPallixExampleWin32::Control(const char* name) const
+frmPallixExampleWin32* frmPallixExampleWin32::From(HWND window)
 {
-    for (const auto& element : elements_) {
-        if (std::strcmp(element.control->name, name) == 0) {
-            return element.window;
-        }
+    if (window == nullptr || GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(WindowProc)) {
+        return nullptr;
     }
-    return nullptr;
+    return reinterpret_cast<frmPallixExampleWin32*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+frmPallixExampleLayout::ControlId frmPallixExampleWin32::ControlAt(POINT client) const
+{
+    return frmPallixExampleControls::ControlAt(window_, elements_, client);
 }
 
 LRESULT CALLBACK frmPallixExampleWin32::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -120,9 +145,10 @@ LRESULT CALLBACK frmPallixExampleWin32::WindowProc(HWND window, UINT message, WP
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    LRESULT result = 0;
-    EventBoundary::Run([&] { result = self->HandleMessage(message, wParam, lParam); });
-    return result;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    }
+    return Guarded([&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT frmPallixExampleWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -131,22 +157,20 @@ LRESULT frmPallixExampleWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         OnCommand(wParam);
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        OnPaint(BeginPaint(window_, &paint));
-        EndPaint(window_, &paint);
+    case kClickMessage:
+        form_.Click(static_cast<ControlId>(wParam));
         return 0;
-    }
+    case WM_PAINT:
+        OnPaint();
+        return 0;
     case WM_PRINTCLIENT:
-        OnPaint(reinterpret_cast<HDC>(wParam));
+        frmPallixExampleControls::PaintWindowless(reinterpret_cast<HDC>(wParam), elements_, pictures_);
         return 0;
     case WM_MOUSEMOVE:
-        if (IsOwnSurface({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-            Handle(&frmPallixExampleWin32::Form_MouseMove);
-        }
+        form_.MouseMove(ControlAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
         return 0;
     case WM_SETCURSOR:
-        if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
+        if (OnSetCursor(LOWORD(lParam))) {
             return TRUE;
         }
         if (reinterpret_cast<HWND>(wParam) != window_) {
@@ -157,13 +181,13 @@ LRESULT frmPallixExampleWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORBTN:
         return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE:
-        // The focus leaves and comes back with the window.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            focus_ = GetFocus() != nullptr && IsChild(window_, GetFocus()) ? GetFocus() : focus_;
-        } else {
-            SetFocus(focus_);
-        }
+        OnActivate(wParam);
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = Accessible::Answer(window_, ControlId::Window, wParam, lParam)) {
+            return answer;
+        }
+        break;
     case WM_DESTROY:
         if (!closing_) {
             PostQuitMessage(0);
@@ -175,9 +199,34 @@ LRESULT frmPallixExampleWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void frmPallixExampleWin32::Handle(void (frmPallixExampleWin32::*handler)())
+LRESULT CALLBACK frmPallixExampleWin32::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                    DWORD_PTR self)
 {
-    EventBoundary::Run([this, handler] { (this->*handler)(); });
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, ControlProc, 1);
+        return DefSubclassProc(control, message, wParam, lParam);
+    }
+    return Guarded([&] {
+        return reinterpret_cast<frmPallixExampleWin32*>(self)->HandleControlMessage(control, message, wParam, lParam);
+    });
+}
+
+LRESULT frmPallixExampleWin32::HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const ControlId id = frmPallixExampleControls::FromChildWindowId(GetDlgCtrlID(control));
+    const ControlType type = frmPallixExampleLayout::Get(id).type;
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = Accessible::Answer(window_, id, wParam, lParam)) {
+            return answer;
+        }
+    } else if (message == WM_GETDLGCODE && type == ControlType::MultiLineTextBox) {
+        // Tab leaves the status box as it leaves every other control.
+        return DefSubclassProc(control, message, wParam, lParam) &
+               ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+    } else if (type == ControlType::Link) {
+        OnLinkMouse(control, message, lParam);
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
 }
 
 void frmPallixExampleWin32::OnCommand(WPARAM wParam)
@@ -187,27 +236,79 @@ void frmPallixExampleWin32::OnCommand(WPARAM wParam)
         // Enter from the dialog keys: no button is the default, so the
         // focused button takes it, as Space does.
         HWND focus = GetFocus();
-        if (focus == Control("cmdReadTemp") || focus == Control("cmdClose")) {
+        const ControlId focused = frmPallixExampleControls::FromChildWindowId(GetDlgCtrlID(focus));
+        if (focused != ControlId::Window && GetParent(focus) == window_ &&
+            frmPallixExampleLayout::Get(focused).type == ControlType::CommandButton) {
             SendMessageW(focus, BM_CLICK, 0, 0);
         }
-    } else if (HIWORD(wParam) == BN_CLICKED && id == frmPallixExampleControls::ControlId("cmdReadTemp")) {
-        Handle(&frmPallixExampleWin32::cmdReadTemp_Click);
-    } else if (HIWORD(wParam) == BN_CLICKED && id == frmPallixExampleControls::ControlId("cmdClose")) {
-        Handle(&frmPallixExampleWin32::cmdClose_Click);
+    } else if (HIWORD(wParam) == BN_CLICKED) {
+        form_.Click(frmPallixExampleControls::FromChildWindowId(id));
     }
 }
 
-void frmPallixExampleWin32::OnPaint(HDC dc)
+// A click: pressed and released over the link. The second press of a
+// double click makes no second click.
+void frmPallixExampleWin32::OnLinkMouse(HWND link, UINT message, LPARAM lParam)
 {
-    frmPallixExampleControls::PaintWindowless(dc, elements_, pictures_);
+    const ControlId id = frmPallixExampleControls::FromChildWindowId(GetDlgCtrlID(link));
+    switch (message) {
+    case WM_MOUSEMOVE:
+        form_.MouseMove(id);
+        break;
+    case WM_LBUTTONDOWN:
+        pressed_ = link;
+        SetCapture(link);
+        break;
+    case WM_LBUTTONUP:
+        if (pressed_ == link) {
+            pressed_ = nullptr;
+            ReleaseCapture();
+            RECT area;
+            GetClientRect(link, &area);
+            if (PtInRect(&area, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+                form_.Click(id);
+            }
+        }
+        break;
+    case WM_CAPTURECHANGED:
+        pressed_ = nullptr;
+        break;
+    default:
+        break;
+    }
+}
+
+void frmPallixExampleWin32::OnPaint()
+{
+    PAINTSTRUCT paint;
+    frmPallixExampleControls::PaintWindowless(BeginPaint(window_, &paint), elements_, pictures_);
+    EndPaint(window_, &paint);
+}
+
+void frmPallixExampleWin32::OnActivate(WPARAM wParam)
+{
+    // The focus leaves and comes back with the window.
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        focus_ = GetFocus() != nullptr && IsChild(window_, GetFocus()) ? GetFocus() : focus_;
+    } else {
+        SetFocus(focus_);
+    }
 }
 
 LRESULT frmPallixExampleWin32::OnControlColour(HDC dc, HWND control)
 {
+    const ControlId id = frmPallixExampleControls::FromChildWindowId(GetDlgCtrlID(control));
+    const ControlType type = id == ControlId::Window ? ControlType::Label : frmPallixExampleLayout::Get(id).type;
     // The read-only boxes keep the window colours rather than the dialog's.
-    const bool box = control == Control("txtTemperatur") || control == Control("txtOutput");
+    const bool box = type == ControlType::TextBox || type == ControlType::MultiLineTextBox;
     const int background = box ? COLOR_WINDOW : COLOR_BTNFACE;
-    SetTextColor(dc, control == Control("lblUrl") ? lLinkColor : GetSysColor(box ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
+    const auto own = id == ControlId::Window ? std::nullopt : textColours_.at(frmPallixExampleLayout::Index(id));
+    SetTextColor(dc, own.value_or(GetSysColor(box ? COLOR_WINDOWTEXT : COLOR_BTNTEXT)));
     SetBkColor(dc, GetSysColor(background));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
+}
+
+void frmPallixExampleWin32::ClickLater(ControlId control)
+{
+    PostMessageW(window_, kClickMessage, static_cast<WPARAM>(frmPallixExampleLayout::Index(control)), 0);
 }
