@@ -15,10 +15,12 @@ namespace {
 using frmPallixExampleLayout::AccessibleRole;
 using Read = std::tuple<std::wstring, long, std::wstring>;  // name, role, description
 
-const std::map<AccessibleRole, long> kSystemRoles{
-    {AccessibleRole::Grouping, ROLE_SYSTEM_GROUPING},      {AccessibleRole::StaticText, ROLE_SYSTEM_STATICTEXT},
-    {AccessibleRole::Link, ROLE_SYSTEM_LINK},              {AccessibleRole::EditableText, ROLE_SYSTEM_TEXT},
-    {AccessibleRole::PushButton, ROLE_SYSTEM_PUSHBUTTON}, {AccessibleRole::Graphic, ROLE_SYSTEM_GRAPHIC}};
+const std::map<AccessibleRole, long> kSystemRoles{{AccessibleRole::Grouping, ROLE_SYSTEM_GROUPING},
+                                                  {AccessibleRole::StaticText, ROLE_SYSTEM_STATICTEXT},
+                                                  {AccessibleRole::Link, ROLE_SYSTEM_LINK},
+                                                  {AccessibleRole::EditableText, ROLE_SYSTEM_TEXT},
+                                                  {AccessibleRole::PushButton, ROLE_SYSTEM_PUSHBUTTON},
+                                                  {AccessibleRole::Graphic, ROLE_SYSTEM_GRAPHIC}};
 
 class Accessibility : public testing::Test {
 protected:
