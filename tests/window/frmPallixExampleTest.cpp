@@ -25,7 +25,7 @@ protected:
     }
     ScriptedDriver driver;
     RecordingView view;
-    frmPallixExample form{view, driver.Adapter()};
+    frmPallixExample form{view, basExampleFunctions(driver.Driver())};
 };
 
 TEST_F(Window, LoadingSetsTheLinkTheTitleAndTheBrowserAndClosesTheConnection)
