@@ -6,7 +6,6 @@
 #include "StartProgram.h"
 #include "WideText.h"
 #include "WindowTexts.h"
-#include "basExampleFunctions.h"
 #include "frmPallixExampleWin32.h"
 
 #include <array>
@@ -33,7 +32,7 @@ std::string UserDecimalSeparator()
 
 void frmPallixExampleWin32::Form_Load()
 {
-    basExampleFunctions::bDriverReady = false;
+    adapter_.bDriverReady = false;
     lLinkColor = RGB(0, 0, 255);
     SetLinkColour();
     SetWindowTextW(window_, WideText::FromUtf8(WindowTexts::kApplicationTitle).c_str());
@@ -42,7 +41,7 @@ void frmPallixExampleWin32::Form_Load()
 
 void frmPallixExampleWin32::cmdReadTemp_Click()
 {
-    const ReadCommandResult result = RunReadCommand(UserDecimalSeparator());
+    const ReadCommandResult result = RunReadCommand(adapter_, UserDecimalSeparator());
     if (result.temperature) {
         // Set only when it changes, so a selection in the box survives an equal reading.
         const std::wstring temperature = WideText::FromUtf8(*result.temperature);
@@ -157,7 +156,7 @@ void frmPallixExampleWin32::ApplyPointer()
 }
 
 LRESULT CALLBACK frmPallixExampleWin32::LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                 DWORD_PTR data)
+                                            DWORD_PTR data)
 {
     auto* self = reinterpret_cast<frmPallixExampleWin32*>(data);
     switch (message) {
@@ -195,7 +194,7 @@ LRESULT CALLBACK frmPallixExampleWin32::LinkProc(HWND link, UINT message, WPARAM
 
 // Tab leaves the status box as it leaves every other control.
 LRESULT CALLBACK frmPallixExampleWin32::StatusBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                      DWORD_PTR)
+                                                 DWORD_PTR)
 {
     if (message == WM_GETDLGCODE) {
         return DefSubclassProc(box, message, wParam, lParam) & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
