@@ -7,7 +7,6 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 
-
 namespace WindowAccessibility {
 namespace {
 
@@ -59,7 +58,8 @@ void Describe(const std::array<QWidget*, frmPallixExampleLayout::kControlCount>&
         }
         // A label's buddy is what it names for a screen reader; its caption
         // has no ampersand, so it makes no access key.
-        if (auto* label = qobject_cast<QLabel*>(widget); label && control.labelFor != frmPallixExampleLayout::ControlId::Window) {
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label && control.labelFor != frmPallixExampleLayout::ControlId::Window) {
             label->setBuddy(controls.at(frmPallixExampleLayout::Index(control.labelFor)));
         }
     }

@@ -139,8 +139,9 @@ void frmPallixExampleQt::SetTextColour(ControlId control, std::uint32_t colour)
 {
     QWidget* widget = Control(control);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                                                  static_cast<int>((colour >> 16) & 0xFF)));
+    palette.setColor(QPalette::WindowText,
+                     QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                            static_cast<int>((colour >> 16) & 0xFF)));
     widget->setPalette(palette);
 }
 

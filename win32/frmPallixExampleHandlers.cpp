@@ -156,7 +156,7 @@ void frmPallixExampleWin32::ApplyPointer()
 }
 
 LRESULT CALLBACK frmPallixExampleWin32::LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR data)
+                                                 DWORD_PTR data)
 {
     auto* self = reinterpret_cast<frmPallixExampleWin32*>(data);
     switch (message) {
@@ -194,7 +194,7 @@ LRESULT CALLBACK frmPallixExampleWin32::LinkProc(HWND link, UINT message, WPARAM
 
 // Tab leaves the status box as it leaves every other control.
 LRESULT CALLBACK frmPallixExampleWin32::StatusBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                 DWORD_PTR)
+                                                      DWORD_PTR)
 {
     if (message == WM_GETDLGCODE) {
         return DefSubclassProc(box, message, wParam, lParam) & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);

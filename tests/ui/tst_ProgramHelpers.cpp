@@ -1,5 +1,6 @@
 // The window's two helpers: starting a program from one unquoted command line,
 // and the report of an error no handler traps.
+#include "RuntimeError.h"
 #include "StartProgram.h"
 #include "WindowTestSupport.h"
 

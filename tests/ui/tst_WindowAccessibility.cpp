@@ -17,18 +17,21 @@ private slots:
     void EveryControlTellsTheRoleNameAndDescriptionOfItsRow()
     {
         using Role = frmPallixExampleLayout::AccessibleRole;
-        const std::map<Role, QAccessible::Role> roles{
-            {Role::None, QAccessible::Client},         {Role::Grouping, QAccessible::Grouping},
-            {Role::StaticText, QAccessible::StaticText}, {Role::Link, QAccessible::Link},
-            {Role::EditableText, QAccessible::EditableText}, {Role::PushButton, QAccessible::Button},
-            {Role::Graphic, QAccessible::Graphic}};
+        const std::map<Role, QAccessible::Role> roles{{Role::None, QAccessible::Client},
+                                                      {Role::Grouping, QAccessible::Grouping},
+                                                      {Role::StaticText, QAccessible::StaticText},
+                                                      {Role::Link, QAccessible::Link},
+                                                      {Role::EditableText, QAccessible::EditableText},
+                                                      {Role::PushButton, QAccessible::Button},
+                                                      {Role::Graphic, QAccessible::Graphic}};
         auto window = ShowLoadedWindow();
         for (const auto& control : frmPallixExampleLayout::Controls()) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window->Control(control.id));
             const QString described = QString::fromUtf8(control.accessibleDescription);
             QCOMPARE(accessible->role(), roles.at(control.role));
             QCOMPARE(accessible->text(QAccessible::Name),
-                     QString::fromStdString(control.role == Role::None ? "" : frmPallixExampleLayout::AccessibleName(control)));
+                     QString::fromStdString(
+                         control.role == Role::None ? "" : frmPallixExampleLayout::AccessibleName(control)));
             QCOMPARE(accessible->text(QAccessible::Description), described);
         }
     }
