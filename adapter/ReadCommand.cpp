@@ -1,9 +1,7 @@
 #include "ReadCommand.h"
 
-#include "Pallix400.h"
 #include "RuntimeError.h"
 #include "SensorFrame.h"
-#include "basExampleFunctions.h"
 
 #include <charconv>
 
@@ -21,19 +19,23 @@ std::string FormatCelsius(int32_t raw, std::string_view decimalSeparator)
     return text;
 }
 
-ReadCommandResult RunReadCommand(std::string_view decimalSeparator)
+std::string SimulatorNotice()
 {
-    using namespace basExampleFunctions;
+    return std::string("Simulated adapter: no ") + Pallix400Api::kLibraryName + " is installed\r\n";
+}
+
+ReadCommandResult RunReadCommand(basExampleFunctions& adapter, std::string_view decimalSeparator)
+{
     ReadCommandResult result;
     bool readingStarted = false;
     try {
-        if (!bDriverReady && OpenAdapter(result.statusLog)) {
-            bDriverReady = true;
+        if (!adapter.bDriverReady && adapter.OpenAdapter(result.statusLog)) {
+            adapter.bDriverReady = true;
         }
-        if (bDriverReady) {
+        if (adapter.bDriverReady) {
             readingStarted = true;
-            const int32_t raw = ReadTemperature();
-            if (raw != kNoReading) {
+            const int32_t raw = adapter.ReadTemperature();
+            if (raw != basExampleFunctions::kNoReading) {
                 result.raw = raw;
             }
             result.temperature = result.raw ? FormatCelsius(raw, decimalSeparator) : "Error";
@@ -42,14 +44,14 @@ ReadCommandResult RunReadCommand(std::string_view decimalSeparator)
         // A driver library or operation that cannot be loaded must not end the
         // program: say why in the log, and let the next press try again.
         if (readingStarted) {
-            LeaveSensorIdle();
+            adapter.LeaveSensorIdle();
             result.temperature = "Error";
         }
         result.statusLog += "Error: " + error.description() + "\r\n";
     }
-    if (Pallix400::TakeSimulatorNotice()) {
-        result.statusLog.insert(0,
-                                std::string("Simulated adapter: no ") + Pallix400::kLibraryName + " is installed\r\n");
+    // Every reading from the simulator is as simulated as the first.
+    if (adapter.Driver().UsesSimulator()) {
+        result.statusLog.insert(0, SimulatorNotice());
     }
     return result;
 }

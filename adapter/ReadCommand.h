@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basExampleFunctions.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,8 +16,12 @@ struct ReadCommandResult {
     std::optional<int32_t> raw;              // the reading in 1/16 degree, when a valid one was taken
 };
 
-// `decimalSeparator` is the user's, as UTF-8.
-ReadCommandResult RunReadCommand(std::string_view decimalSeparator);
+// One press on `adapter`; `decimalSeparator` is the user's, as UTF-8. While
+// the simulator stands in for the driver, the log starts with SimulatorNotice().
+ReadCommandResult RunReadCommand(basExampleFunctions& adapter, std::string_view decimalSeparator);
+
+// "Simulated adapter: no <driver library> is installed", ended by CR LF.
+std::string SimulatorNotice();
 
 // A raw reading (1/16 degree Celsius) in degrees as the user reads numbers:
 // at most 15 significant digits, no trailing zeros, no group separators.

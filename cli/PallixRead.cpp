@@ -6,13 +6,13 @@
 #include "ReadOptions.h"
 #include "ReadingFormat.h"
 #include "Sleep.h"
-#include "basExampleFunctions.h"
 
 #include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -38,7 +38,7 @@ std::string WrittenOrWhyNot(const std::string& reason)
 
 }  // namespace
 
-int RunPallixRead(int argc, char* argv[])
+int RunPallixRead(int argc, char* argv[], Pallix400 driver)
 {
     const ParsedOptions parsed = ParseReadOptions(argc, argv);
     if (!parsed.error.empty()) {
@@ -68,6 +68,8 @@ int RunPallixRead(int argc, char* argv[])
     if (!output) {
         platform::Write(stdout, FormatHeader(options.format));
     }
+    basExampleFunctions adapter(std::move(driver));
+    bool noticeShown = false;
     bool allValid = true;
     auto next = platform::Now();
     for (long taken = 0; !options.count || taken < *options.count; ++taken) {
@@ -76,9 +78,13 @@ int RunPallixRead(int argc, char* argv[])
             break;
         }
         next = platform::Now() + options.interval;
-        const ReadCommandResult result = RunReadCommand(".");
-        platform::Write(stderr, LogLines(result.statusLog));
-        if (!basExampleFunctions::bDriverReady) {
+        const ReadCommandResult result = RunReadCommand(adapter, ".");
+        std::string log = result.statusLog;
+        if (adapter.Driver().UsesSimulator() && std::exchange(noticeShown, true)) {
+            log.erase(0, SimulatorNotice().size());  // the simulator's line once per run
+        }
+        platform::Write(stderr, LogLines(std::move(log)));
+        if (!adapter.bDriverReady) {
             return kCannotOpen;
         }
         const std::string reading =

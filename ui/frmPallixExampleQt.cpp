@@ -1,50 +1,32 @@
 #include "frmPallixExampleQt.h"
 
-#include "EventBoundary.h"
 #include "LinkLabel.h"
-#include "Maker.h"
 #include "ProgramIcon.h"
-#include "ReadCommand.h"
 #include "StartProgram.h"
 #include "WindowAccessibility.h"
 #include "WindowTexts.h"
-#include "basExampleFunctions.h"
 #include "frmPallixExampleControls.h"
-#include "frmPallixExampleLayout.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QFont>
-#include <QGuiApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
-namespace {
-
+using frmPallixExampleLayout::ControlId;
+using frmPallixExampleLayout::Index;
 using frmPallixExampleLayout::TwipsToPixels;
 
-// The desktop's own way to open a web address in the user's browser.
-constexpr const char* kBrowserPath = "/usr/bin/xdg-open";
-
-template <typename Control>
-Control* FindControl(const QWidget* window, const char* name)
-{
-    auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-    if (!control) {
-        qFatal("frmPallixExample: the layout has no control %s", name);
-    }
-    return control;
-}
-
-}  // namespace
-
-frmPallixExampleQt::frmPallixExampleQt(QWidget* parent)
+frmPallixExampleQt::frmPallixExampleQt(basExampleFunctions adapter, QWidget* parent)
     : QWidget(parent)
+    , form_(*this, std::move(adapter))
 {
     setObjectName(QStringLiteral("frmPallixExample"));
     setWindowTitle(QString::fromUtf8(WindowTexts::kStoredCaption));
@@ -52,10 +34,10 @@ frmPallixExampleQt::frmPallixExampleQt(QWidget* parent)
     setFont(DialogFont());
     resize(TwipsToPixels(frmPallixExampleLayout::kClientWidth), TwipsToPixels(frmPallixExampleLayout::kClientHeight));
     CreateControls();
-    WindowAccessibility::Describe(this);
+    WindowAccessibility::Describe(controls_);
     ApplyTabOrder();
-    ConnectHandlers();
-    cmdClose->setFocus();
+    ConnectEvents();
+    Control(ControlId::cmdClose)->setFocus();
 }
 
 QFont frmPallixExampleQt::DialogFont()
@@ -67,30 +49,26 @@ QFont frmPallixExampleQt::DialogFont()
     return font;
 }
 
+QWidget* frmPallixExampleQt::Control(ControlId control) const
+{
+    return control == ControlId::Window ? const_cast<frmPallixExampleQt*>(this) : controls_.at(Index(control));
+}
+
 void frmPallixExampleQt::CreateControls()
 {
-    std::vector<QWidget*> created;
     for (const auto& control : frmPallixExampleLayout::Controls()) {
-        QWidget* container = control.container ? FindControl<QWidget>(this, control.container) : this;
-        created.push_back(frmPallixExampleControls::Create(control, container));
+        controls_[Index(control.id)] = frmPallixExampleControls::Create(control, Control(control.container));
     }
     // Controls earlier in the layout lie above later ones.
-    std::for_each(created.rbegin(), created.rend(), [](QWidget* widget) { widget->raise(); });
-
-    cmdReadTemp = FindControl<QPushButton>(this, "cmdReadTemp");
-    cmdClose = FindControl<QPushButton>(this, "cmdClose");
-    txtTemperatur = FindControl<QLineEdit>(this, "txtTemperatur");
-    txtOutput = FindControl<QPlainTextEdit>(this, "txtOutput");
-    lblUrl = FindControl<LinkLabel>(this, "lblUrl");
+    std::for_each(controls_.rbegin(), controls_.rend(), [](QWidget* widget) { widget->raise(); });
 }
 
 void frmPallixExampleQt::ApplyTabOrder()
 {
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (QWidget* widget : findChildren<QWidget*>()) {
-        const QVariant tabIndex = widget->property(frmPallixExampleControls::kTabIndexProperty);
-        if (tabIndex.isValid() && widget->focusPolicy() != Qt::NoFocus) {
-            focusable.emplace_back(tabIndex.toInt(), widget);
+    for (const auto& control : frmPallixExampleLayout::Controls()) {
+        if (control.takesFocus) {
+            focusable.emplace_back(control.tabIndex, Control(control.id));
         }
     }
     std::sort(focusable.begin(), focusable.end());
@@ -99,94 +77,127 @@ void frmPallixExampleQt::ApplyTabOrder()
     }
 }
 
-void frmPallixExampleQt::ConnectHandlers()
+void frmPallixExampleQt::ConnectEvents()
 {
-    connect(cmdReadTemp, &QPushButton::clicked, this, [this] { Handle(&frmPallixExampleQt::cmdReadTemp_Click); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { Handle(&frmPallixExampleQt::cmdClose_Click); });
-    connect(lblUrl, &LinkLabel::MouseMoved, this, [this] { Handle(&frmPallixExampleQt::lblUrl_MouseMove); });
-    connect(lblUrl, &LinkLabel::Clicked, this, [this] { Handle(&frmPallixExampleQt::lblUrl_Click); });
+    for (const auto& control : frmPallixExampleLayout::Controls()) {
+        const ControlId id = control.id;
+        if (auto* button = qobject_cast<QAbstractButton*>(Control(id))) {
+            connect(button, &QAbstractButton::clicked, this, [this, id] { form_.Click(id); });
+        } else if (auto* link = qobject_cast<LinkLabel*>(Control(id))) {
+            connect(link, &LinkLabel::MouseMoved, this, [this, id] { form_.MouseMove(id); });
+            connect(link, &LinkLabel::Clicked, this, [this, id] { form_.Click(id); });
+        }
+    }
     setMouseTracking(true);
-}
-
-void frmPallixExampleQt::Handle(void (frmPallixExampleQt::*handler)())
-{
-    EventBoundary::Run([this, handler] { (this->*handler)(); });
 }
 
 void frmPallixExampleQt::mouseMoveEvent(QMouseEvent*)
 {
-    Handle(&frmPallixExampleQt::Form_MouseMove);
+    form_.MouseMove(ControlId::Window);
 }
 
-void frmPallixExampleQt::Form_Load()
+std::string frmPallixExampleQt::Text(ControlId control) const
 {
-    basExampleFunctions::bDriverReady = false;
-    lLinkColor = QColor(0, 0, 255);
-    SetLinkColour();
-    setWindowTitle(QGuiApplication::applicationDisplayName());
-    sBrowserPath = QString::fromLatin1(kBrowserPath);
-}
-
-void frmPallixExampleQt::cmdReadTemp_Click()
-{
-    const ReadCommandResult result = RunReadCommand(QLocale::system().decimalPoint().toStdString());
-    if (result.temperature) {
-        // Set only when it changes, so a selection in the box survives an equal reading.
-        const QString temperature = QString::fromStdString(*result.temperature);
-        if (txtTemperatur->text() != temperature) {
-            txtTemperatur->setText(temperature);
-        }
+    const QWidget* widget = Control(control);
+    if (const auto* line = qobject_cast<const QLineEdit*>(widget)) {
+        return line->text().toStdString();
     }
-    // The box takes the log's CR LF line ends as single line breaks.
-    txtOutput->setPlainText(QString::fromStdString(result.statusLog));
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget)) {
+        return box->toPlainText().toStdString();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text().toStdString();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text().toStdString();
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        return frame->title().toStdString();
+    }
+    return {};
 }
 
-void frmPallixExampleQt::cmdClose_Click()
+void frmPallixExampleQt::SetText(ControlId control, const std::string& text)
 {
-    close();
+    QWidget* widget = Control(control);
+    const QString value = QString::fromStdString(text);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        line->setText(value);
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        // The box takes the log's CR LF line ends as single line breaks.
+        box->setPlainText(value);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(value);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(value);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        frame->setTitle(value);
+    }
 }
 
-void frmPallixExampleQt::SetLinkColour()
+void frmPallixExampleQt::SetTextColour(ControlId control, std::uint32_t colour)
 {
-    QPalette palette = lblUrl->palette();
-    palette.setColor(QPalette::WindowText, lLinkColor);
-    lblUrl->setPalette(palette);
+    QWidget* widget = Control(control);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText,
+                     QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                            static_cast<int>((colour >> 16) & 0xFF)));
+    widget->setPalette(palette);
 }
 
-void frmPallixExampleQt::UpdateWebLink(bool bOver)
+void frmPallixExampleQt::SetUnderline(ControlId control, bool underlined)
 {
-    SetLinkColour();
-    QFont font = lblUrl->font();
-    font.setUnderline(bOver);
-    lblUrl->setFont(font);
-    if (bOver) {
+    QWidget* widget = Control(control);
+    QFont font = widget->font();
+    font.setUnderline(underlined);
+    widget->setFont(font);
+}
+
+void frmPallixExampleQt::SetCaption(const std::string& caption)
+{
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void frmPallixExampleQt::SetPointer(Pointer pointer)
+{
+    if (pointer == Pointer::Hand) {
         setCursor(Qt::PointingHandCursor);
     } else {
         unsetCursor();
     }
 }
 
-void frmPallixExampleQt::lblUrl_MouseMove()
+void frmPallixExampleQt::StartProgram(const std::string& program, const std::string& argument)
 {
-    UpdateWebLink(true);
+    // As on the system the example comes from: one command line, the
+    // program's path unquoted.
+    platform::StartProgram(QString::fromStdString(program + ' ' + argument));
 }
 
-void frmPallixExampleQt::Form_MouseMove()
+void frmPallixExampleQt::ShowMessage(const std::string& text, MessageIcon icon)
 {
-    UpdateWebLink(false);
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    QString::fromStdString(ApplicationTitle()), QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
 }
 
-void frmPallixExampleQt::lblUrl_Click()
+void frmPallixExampleQt::Close()
 {
-    try {
-        platform::StartProgram(sBrowserPath + u' ' + QString::fromLatin1(Maker::kWebAddress));
-    } catch (...) {
-        const RuntimeError error = EventBoundary::AsRuntimeError(std::current_exception());
-        if (error.number() == RuntimeError::FileNotFound) {
-            return;
-        }
-        QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                        QString::fromStdString(error.description()), QMessageBox::Ok, this);
-        box.exec();
-    }
+    close();
+}
+
+void frmPallixExampleQt::EndProgram(int status)
+{
+    endStatus_ = status;
+    QCoreApplication::exit(status);
+}
+
+std::string frmPallixExampleQt::DecimalSeparator() const
+{
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+std::string frmPallixExampleQt::ApplicationTitle() const
+{
+    return QGuiApplication::applicationDisplayName().toStdString();
 }

@@ -1,36 +1,43 @@
 #pragma once
 
-#include <QColor>
+#include "frmPallixExample.h"
+#include "frmPallixExampleView.h"
+
 #include <QFont>
-#include <QString>
 #include <QWidget>
 
-class LinkLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include <array>
+#include <optional>
 
-// The program's one window: the read command, the temperature and status
-// boxes, the wiring diagram and the maker's web link.
-class frmPallixExampleQt : public QWidget {
+// The window as a Qt widget: its controls built from the layout, their events
+// handed to the window's behaviour, and what the behaviour asks carried out.
+class frmPallixExampleQt : public QWidget, public frmPallixExampleView {
     Q_OBJECT
 
 public:
-    explicit frmPallixExampleQt(QWidget* parent = nullptr);
+    explicit frmPallixExampleQt(basExampleFunctions adapter = basExampleFunctions(), QWidget* parent = nullptr);
 
     // The face the window's text is drawn in; the program makes it the
     // application's, so that only one font is loaded.
     static QFont DialogFont();
 
-    // The start-up settings, run once before the window is first shown.
-    void Form_Load();
+    frmPallixExample& Form() noexcept { return form_; }
+    QWidget* Control(ControlId control) const;
+    // The status the behaviour asked the program to end with, if it did.
+    std::optional<int> EndStatus() const noexcept { return endStatus_; }
 
-    // The link's look: underlined with a pointing hand over the window while
-    // the mouse is over it; the same colour either way.
-    void UpdateWebLink(bool bOver);
-
-    QColor lLinkColor;     // the web link's text colour
-    QString sBrowserPath;  // the program that opens the maker's web site
+    std::string Text(ControlId control) const override;
+    void SetText(ControlId control, const std::string& text) override;
+    void SetTextColour(ControlId control, std::uint32_t colour) override;
+    void SetUnderline(ControlId control, bool underlined) override;
+    void SetCaption(const std::string& caption) override;
+    void SetPointer(Pointer pointer) override;
+    void StartProgram(const std::string& program, const std::string& argument) override;
+    void ShowMessage(const std::string& text, MessageIcon icon) override;
+    void Close() override;
+    void EndProgram(int status) override;
+    std::string DecimalSeparator() const override;
+    std::string ApplicationTitle() const override;
 
 protected:
     // Moves over the window's own surface; those over a control stay with it.
@@ -39,20 +46,9 @@ protected:
 private:
     void CreateControls();
     void ApplyTabOrder();
-    void SetLinkColour();
-    void ConnectHandlers();
-    // Runs a handler behind the event boundary.
-    void Handle(void (frmPallixExampleQt::*handler)());
+    void ConnectEvents();
 
-    void cmdReadTemp_Click();
-    void cmdClose_Click();
-    void lblUrl_Click();
-    void lblUrl_MouseMove();
-    void Form_MouseMove();
-
-    QPushButton* cmdReadTemp = nullptr;
-    QPushButton* cmdClose = nullptr;
-    QLineEdit* txtTemperatur = nullptr;
-    QPlainTextEdit* txtOutput = nullptr;
-    LinkLabel* lblUrl = nullptr;
+    std::array<QWidget*, frmPallixExampleLayout::kControlCount> controls_{};
+    frmPallixExample form_;
+    std::optional<int> endStatus_;
 };

@@ -1,4 +1,3 @@
-#include "EventBoundary.h"
 #include "WindowTexts.h"
 #include "frmPallixExampleQt.h"
 
@@ -110,8 +109,9 @@ int main(int argc, char* argv[])
     }
 
     frmPallixExampleQt window;
-    if (!EventBoundary::Run([&window] { window.Form_Load(); })) {
-        return EventBoundary::kExitStatus;
+    window.Form().Load();
+    if (const auto status = window.EndStatus()) {
+        return *status;
     }
     window.show();
     return QApplication::exec();

@@ -38,8 +38,9 @@ void frmPallixExample::Run(Handler handler) noexcept
                           [this](const std::exception_ptr& exception) {
                               try {
                                   const RuntimeError error = RuntimeError::From(exception);
-                                  view_.ShowMessage(WindowTexts::RunTimeErrorReport(error.number(), error.description()),
-                                                    frmPallixExampleView::MessageIcon::Critical);
+                                  view_.ShowMessage(
+                                      WindowTexts::RunTimeErrorReport(error.number(), error.description()),
+                                      frmPallixExampleView::MessageIcon::Critical);
                               } catch (...) {
                                   // The report could not be shown; the program still ends.
                               }

@@ -61,7 +61,7 @@ constexpr std::array kControls = std::to_array<Control>({
     // neither for "No value" nor for "-255.9375" in today's faces: it grows
     // to the left, its right edge staying next to "°C".
     {txtTemperatur, TextBox,        "txtTemperatur", frReadTemp, "No value",               1320, 840,  735,  285,   15,   Right, 240, false, true, false, false, AccessibleRole::EditableText, "Temperatur", "\u00B0C"},
-    {lblC,          Label,          "lblC",         frReadTemp, "\u00B0C",                 2160, 840,  375,  255,   16,   PALLIX_LABEL(Left)},
+    {lblC,          Label,          "lblC",         frReadTemp, "\u00B0C",                 2160, 840,  375,  255,   16,   PALLIX_LABEL(Left), txtTemperatur},
     {cmdClose,      CommandButton,  "cmdClose",     Window,     "&Close",                  240,  5760, 1095, 375,   0,    PALLIX_FOCUSABLE(NoText), AccessibleRole::PushButton, nullptr, nullptr},
     {lblUrl,        Link,           "lblUrl",       Window,     Maker::kWebAddressCaption, 3720, 360,  1815, 255,   2,    Left, 0, true, false, true, false, AccessibleRole::Link, nullptr, "Opens the maker's web site in the browser"},
     {lblMiral,      Label,          "lblMiral",     Window,     Maker::kCompanyName,       3720, 120,  2895, 255,   1,    PALLIX_ON_WINDOW(Left), AccessibleRole::StaticText, nullptr, nullptr},
@@ -75,12 +75,13 @@ constexpr std::array kControls = std::to_array<Control>({
 #undef PALLIX_LINE
 #undef PALLIX_LABEL
 
-// Every position must land on a whole pixel, and every row's ID be its index.
+// Every position must land on a whole pixel, every row's ID be its index,
+// and every frame come before what it holds.
 constexpr bool Consistent()
 {
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const Control& control = kControls[i];
-        if (Index(control.id) != i) {
+        if (Index(control.id) != i || (control.container != Window && Index(control.container) >= i)) {
             return false;
         }
         for (int value : {control.left, control.top, control.width, control.height, control.widening}) {

@@ -75,8 +75,8 @@ struct Control {
     // How far the control as shown grows to the left of its stored place,
     // keeping its right edge.
     int widening;
-    // Its width follows its caption in the window's face, so that the part
-    // that reacts to the mouse is the text and not the empty stored width.
+    // Grows to the width its caption needs in the window's face, where the
+    // stored width is too narrow for it.
     bool fitsText;
     // Only these take the keyboard focus, in tabIndex order.
     bool takesFocus;
@@ -89,6 +89,9 @@ struct Control {
     AccessibleRole role;
     const char* accessibleName;  // nullptr: the caption without "&" and trailing blanks
     const char* accessibleDescription;
+    // The control this one names for a screen reader (the unit beside the
+    // temperature box), or Window for none.
+    ControlId labelFor = ControlId::Window;
 };
 
 inline constexpr int kClientWidth = 7425;

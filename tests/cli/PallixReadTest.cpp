@@ -2,7 +2,6 @@
 
 #include "ScriptedDriver.h"
 #include "SimulatedClock.h"
-#include "basExampleFunctions.h"
 
 #include <gtest/gtest.h>
 
@@ -28,10 +27,7 @@ const PaceCase kCases[] = {
     {"LongOptionsWithValuesJoined", {"--count=2", "--interval=0"}, {0ms, 300ms}},
 };
 
-class Pacing : public testing::TestWithParam<PaceCase> {
-protected:
-    void TearDown() override { basExampleFunctions::bDriverReady = false; }
-};
+class Pacing : public testing::TestWithParam<PaceCase> {};
 
 TEST_P(Pacing, StartsEachReadingAnIntervalAfterTheOneBefore)
 {
@@ -50,7 +46,7 @@ TEST_P(Pacing, StartsEachReadingAnIntervalAfterTheOneBefore)
         driver.Frame(400);
     }
     argv.push_back(nullptr);
-    EXPECT_EQ(RunPallixRead(static_cast<int>(argv.size() - 1), argv.data()), 0);
+    EXPECT_EQ(RunPallixRead(static_cast<int>(argv.size() - 1), argv.data(), driver.Driver()), 0);
     EXPECT_EQ(starts, GetParam().starts);
 }
 

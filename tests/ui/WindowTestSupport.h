@@ -12,13 +12,14 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 // A window as the program shows it: created, loaded, shown and active.
-inline std::unique_ptr<frmPallixExampleQt> ShowLoadedWindow()
+inline std::unique_ptr<frmPallixExampleQt> ShowLoadedWindow(basExampleFunctions adapter = basExampleFunctions())
 {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));  // as main() names it
-    auto window = std::make_unique<frmPallixExampleQt>();
-    window->Form_Load();
+    auto window = std::make_unique<frmPallixExampleQt>(std::move(adapter));
+    window->Form().Load();
     window->show();
     QApplication::setActiveWindow(window.get());
     if (!QTest::qWaitForWindowActive(window.get())) {

@@ -25,7 +25,7 @@ protected:
     }
     ScriptedDriver driver;
     RecordingView view;
-    frmPallixExample form{view, driver.Adapter()};
+    frmPallixExample form{view, basExampleFunctions(driver.Driver())};
 };
 
 TEST_F(Window, LoadingSetsTheLinkTheTitleAndTheBrowserAndClosesTheConnection)
@@ -46,12 +46,17 @@ struct Press {
     Calls expected;
 };
 
-class Reading : public Window, public testing::WithParamInterface<std::vector<Press>> {};
+struct Sequence {
+    const char* name;
+    std::vector<Press> presses;
+};
+
+class Reading : public Window, public testing::WithParamInterface<Sequence> {};
 
 TEST_P(Reading, ShowsEachNewTemperatureAndEveryPresssLog)
 {
     view.decimalSeparator = ",";
-    for (const Press& press : GetParam()) {
+    for (const Press& press : GetParam().presses) {
         if (press.frames.empty()) {
             driver.Frame(400, 0b0111);
         }
@@ -68,14 +73,19 @@ const Calls kOpened{"SetText(txtTemperatur, 25)", "SetText(txtOutput, Port: 1\r\
 INSTANTIATE_TEST_SUITE_P(
     Presses, Reading,
     testing::Values(
-        std::vector<Press>{{"opening", {400}, kOpened},
-                           {"as many characters, another value", {416}, {"SetText(txtTemperatur, 26)", "SetText(txtOutput, )"}},
-                           {"an equal reading leaves the box alone", {416}, {"SetText(txtOutput, )"}},
-                           {"fractions with the user's separator", {401}, {"SetText(txtTemperatur, 25,0625)", "SetText(txtOutput, )"}},
-                           {"a spoilt frame", {}, {"SetText(txtTemperatur, Error)", "SetText(txtOutput, )"}},
-                           {"back to a value", {400}, {"SetText(txtTemperatur, 25)", "SetText(txtOutput, )"}}},
-        std::vector<Press>{{"a shorter value", {-16}, {"SetText(txtTemperatur, -1)", "SetText(txtOutput, Port: 1\r\n)"}},
-                           {"a longer one", {4095}, {"SetText(txtTemperatur, 255,9375)", "SetText(txtOutput, )"}}}));
+        Sequence{"ChangesOfEveryKind",
+                 {{"opening", {400}, kOpened},
+                  {"as many characters, another value", {416}, {"SetText(txtTemperatur, 26)", "SetText(txtOutput, )"}},
+                  {"an equal reading leaves the box alone", {416}, {"SetText(txtOutput, )"}},
+                  {"fractions with the user's separator",
+                   {401},
+                   {"SetText(txtTemperatur, 25,0625)", "SetText(txtOutput, )"}},
+                  {"a spoilt frame", {}, {"SetText(txtTemperatur, Error)", "SetText(txtOutput, )"}},
+                  {"back to a value", {400}, {"SetText(txtTemperatur, 25)", "SetText(txtOutput, )"}}}},
+        Sequence{"ShorterAndLonger",
+                 {{"a shorter value", {-16}, {"SetText(txtTemperatur, -1)", "SetText(txtOutput, Port: 1\r\n)"}},
+                  {"a longer one", {4095}, {"SetText(txtTemperatur, 255,9375)", "SetText(txtOutput, )"}}}}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(Window, AFailedOpenLeavesTheTemperatureAndShowsOnlyTheLog)
 {
@@ -128,7 +138,8 @@ TEST_P(Clicks, RunOnlyTheClickedControlsHandler)
 
 INSTANTIATE_TEST_SUITE_P(Controls, Clicks,
                          testing::Values(ClickCase{ControlId::cmdClose, {"Close()"}},
-                                         ClickCase{ControlId::lblUrl, {"StartProgram(/opt/browser, http://www.miral.example)"}},
+                                         ClickCase{ControlId::lblUrl,
+                                                   {"StartProgram(/opt/browser, http://www.miral.example)"}},
                                          ClickCase{ControlId::lblMiral, {}}, ClickCase{ControlId::txtOutput, {}}));
 
 struct LinkFailure {
@@ -148,15 +159,16 @@ TEST_P(LinkFailures, AreShownUnlessThereIsNoBrowserAndTheWindowGoesOn)
 
 INSTANTIATE_TEST_SUITE_P(Errors, LinkFailures,
                          testing::Values(LinkFailure{RuntimeError::FileNotFound, {}},
-                                         LinkFailure{RuntimeError::PermissionDenied, {"ShowMessage(Permission denied)"}}));
+                                         LinkFailure{RuntimeError::PermissionDenied,
+                                                     {"ShowMessage(Permission denied)"}}));
 
 TEST_F(Window, AnUntrappedErrorIsReportedWithItsNumberAndEndsTheProgram)
 {
     view.failures["SetUnderline"] = [] { throw RuntimeError(RuntimeError::InvalidArgument, "Invalid procedure call"); };
     form.MouseMove(ControlId::lblUrl);
-    EXPECT_EQ(view.Take(), (Calls{"SetTextColour(lblUrl, " + kBlue + ")",
-                                  "ShowMessage(Run-time error '5':\n\nInvalid procedure call, critical)",
-                                  "EndProgram(1)"}));
+    EXPECT_EQ(view.Take(),
+              (Calls{"SetTextColour(lblUrl, " + kBlue + ")",
+                     "ShowMessage(Run-time error '5':\n\nInvalid procedure call, critical)", "EndProgram(1)"}));
 
     // Also when the report itself cannot be shown.
     view.failures["ShowMessage"] = [] { throw std::bad_alloc(); };
