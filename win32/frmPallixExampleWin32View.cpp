@@ -5,8 +5,10 @@
 #include "frmPallixExampleWin32.h"
 
 #include <array>
+#include <windowsx.h>
 
 using frmPallixExampleLayout::ControlId;
+using frmPallixExampleLayout::ControlType;
 
 std::string frmPallixExampleWin32::Text(ControlId control) const
 {
@@ -26,6 +28,51 @@ void frmPallixExampleWin32::SetTextColour(ControlId control, std::uint32_t colou
 {
     textColours_.at(frmPallixExampleLayout::Index(control)) = colour;  // 0x00BBGGRR, as COLORREF
     InvalidateRect(Control(control), nullptr, TRUE);
+}
+
+LRESULT frmPallixExampleWin32::OnControlColour(HDC dc, HWND control)
+{
+    const ControlId id = frmPallixExampleControls::FromChildWindowId(GetDlgCtrlID(control));
+    const ControlType type = id == ControlId::Window ? ControlType::Label : frmPallixExampleLayout::Get(id).type;
+    // The read-only boxes keep the window colours rather than the dialog's.
+    const bool box = type == ControlType::TextBox || type == ControlType::MultiLineTextBox;
+    const int background = box ? COLOR_WINDOW : COLOR_BTNFACE;
+    const auto own = id == ControlId::Window ? std::nullopt : textColours_.at(frmPallixExampleLayout::Index(id));
+    SetTextColor(dc, own.value_or(GetSysColor(box ? COLOR_WINDOWTEXT : COLOR_BTNTEXT)));
+    SetBkColor(dc, GetSysColor(background));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
+}
+
+// A click: pressed and released over the link. The second press of a
+// double click makes no second click.
+void frmPallixExampleWin32::OnLinkMouse(HWND link, UINT message, LPARAM lParam)
+{
+    const ControlId id = frmPallixExampleControls::FromChildWindowId(GetDlgCtrlID(link));
+    switch (message) {
+    case WM_MOUSEMOVE:
+        form_.MouseMove(id);
+        break;
+    case WM_LBUTTONDOWN:
+        pressed_ = link;
+        SetCapture(link);
+        break;
+    case WM_LBUTTONUP:
+        if (pressed_ == link) {
+            pressed_ = nullptr;
+            ReleaseCapture();
+            RECT area;
+            GetClientRect(link, &area);
+            if (PtInRect(&area, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+                form_.Click(id);
+            }
+        }
+        break;
+    case WM_CAPTURECHANGED:
+        pressed_ = nullptr;
+        break;
+    default:
+        break;
+    }
 }
 
 void frmPallixExampleWin32::SetUnderline(ControlId control, bool underlined)

@@ -29,11 +29,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     RegisterClassW(&windowClass);
     RECT frame{0, 0, 495, 425};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Reference", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, windowClass.lpszClassName, L"Reference", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (const auto& [className, text, top] : {std::tuple{L"STATIC", L"Label", 16}, std::tuple{L"BUTTON", L"&Button", 48}}) {
+    for (const auto& [className, text, top] :
+         {std::tuple{L"STATIC", L"Label", 16}, std::tuple{L"BUTTON", L"&Button", 48}}) {
         HWND child = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE, 16, top, 80, 25, window, nullptr,
                                      instance, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
