@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WideText.h"
 #include "frmPallixExampleWin32.h"
 
 #include <oleacc.h>

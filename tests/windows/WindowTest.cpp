@@ -47,6 +47,17 @@ TEST(Window, Has495By425PixelsTheBoxesOfAnOrdinaryWindowAndEveryTextInTheDialogF
         const LONG aligned =
             control.alignment == frmPallixExampleLayout::TextAlignment::Right ? SS_RIGHT : SS_LEFTNOWORDWRAP;
         EXPECT_TRUE(!label || (style & (SS_TYPEMASK | SS_CENTERIMAGE)) == aligned) << control.name;
+        if (control.fitsText) {
+            HDC dc = GetDC(child);
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
+            const std::wstring text = TextOf(child);
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            ReleaseDC(child, dc);
+            RECT area;
+            GetClientRect(child, &area);
+            EXPECT_GE(area.right, extent.cx) << control.name;  // its whole text
+        }
     }
     // Frame contents, placed relative to their frames, in client twips.
     for (const auto& [id, left, top] :
