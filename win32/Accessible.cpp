@@ -155,6 +155,12 @@ LRESULT Answer(HWND window, ControlId self, WPARAM wParam, LPARAM lParam)
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT) || Library().lresultFromObject == nullptr) {
         return 0;
     }
+    // A screen reader in another process reaches the objects through COM,
+    // which the window's thread joins once, for the rest of its life.
+    static const bool joined [[maybe_unused]] = [] {
+        const auto initialize = Find<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+        return initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    }();
     ControlObject* object = ControlObject::Create(window, self);
     if (object == nullptr) {
         return 0;
