@@ -37,9 +37,11 @@ if(WIN32)
   # driver.
   target_link_options(pallix_windows INTERFACE -static)
   if(PALLIX_STRIP)
-    # Each function and object in a section of its own, so that the linker
-    # drops what nothing uses; no symbols in what ships.
-    target_compile_options(pallix_windows INTERFACE -ffunction-sections -fdata-sections)
+    # Each object in a section of its own, as inline and template functions
+    # are already, so that the linker drops what nothing uses; no symbols in
+    # what ships. Not -ffunction-sections: mingw-w64's GCC 12 then fails on
+    # some inline virtual functions ("section type conflict").
+    target_compile_options(pallix_windows INTERFACE -fdata-sections)
     target_link_options(pallix_windows INTERFACE -s -Wl,--gc-sections)
   endif()
 endif()
