@@ -1,5 +1,6 @@
 #include "ReadCommand.h"
 
+#include "FrameRun.h"
 #include "Pallix400.h"
 #include "RuntimeError.h"
 #include "SensorFrame.h"
@@ -21,22 +22,24 @@ std::string FormatCelsius(int32_t raw, std::string_view decimalSeparator)
     return text;
 }
 
-ReadCommandResult RunReadCommand(std::string_view decimalSeparator)
+ReadCommandResult RunReadCommand(std::string_view decimalSeparator, const ReadPlan& plan)
 {
     using namespace basExampleFunctions;
     ReadCommandResult result;
     bool readingStarted = false;
     try {
-        if (!bDriverReady && OpenAdapter(result.statusLog)) {
+        if (!bDriverReady && OpenAdapter(result.statusLog, plan.port)) {
             bDriverReady = true;
         }
         if (bDriverReady) {
             readingStarted = true;
-            const int32_t raw = ReadTemperature();
-            if (raw != kNoReading) {
-                result.raw = raw;
-            }
-            result.temperature = result.raw ? FormatCelsius(raw, decimalSeparator) : "Error";
+            const FrameRun run = ReadFrameRun(plan.confirm, plan.retries, [] {
+                const int32_t raw = ReadTemperature();
+                return raw == kNoReading ? std::nullopt : std::optional(raw);
+            });
+            result.raw = run.raw;
+            result.framesDisagree = run.framesDisagree;
+            result.temperature = result.raw ? FormatCelsius(*result.raw, decimalSeparator) : "Error";
         }
     } catch (const RuntimeError& error) {
         // A driver library or operation that cannot be loaded must not end the

@@ -13,7 +13,6 @@ bool bDriverReady = false;
 
 namespace {
 
-constexpr int32_t kPort = 1;
 constexpr std::chrono::milliseconds kSettleTime{300};
 
 // Test-pin output patterns.
@@ -29,7 +28,7 @@ void AppendLine(std::string& statusLog, const std::string& line)
 
 }  // namespace
 
-bool OpenAdapter(std::string& statusLog)
+bool OpenAdapter(std::string& statusLog, int32_t port)
 {
     bool opened = true;
     const int32_t code = Pallix400::InitiateDriver(Pallix400::kInitiateMode);
@@ -40,9 +39,9 @@ bool OpenAdapter(std::string& statusLog)
         AppendLine(statusLog, "Error: InitiateDriver: " + DriverTextPrefix(buffer.data(), buffer.size(), length));
         return false;
     }
-    if (Pallix400::SetPort(kPort) == 0) {
+    if (Pallix400::SetPort(port) == 0) {
         opened = false;
-        AppendLine(statusLog, "Can not set Port" + std::to_string(kPort));
+        AppendLine(statusLog, "Can not set Port" + std::to_string(port));
     }
     AppendLine(statusLog, "Port: " + std::to_string(Pallix400::GetPort()));
     return opened;

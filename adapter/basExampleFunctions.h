@@ -10,13 +10,13 @@ namespace basExampleFunctions {
 // ReadTemperature's answer when no valid frame came back; outside every reading.
 inline constexpr int32_t kNoReading = -9999;
 
-// Whether the driver is initiated and port 1 selected. Set by the read
+// Whether the driver is initiated and the port selected. Set by the read
 // command once OpenAdapter succeeds; nothing clears it while the program runs.
 extern bool bDriverReady;
 
-// Initiates the driver and selects port 1, appending one line per event to
+// Initiates the driver and selects `port`, appending one line per event to
 // `statusLog` (each ended by CR LF). True when both succeeded.
-bool OpenAdapter(std::string& statusLog);
+bool OpenAdapter(std::string& statusLog, int32_t port = 1);
 
 // One read cycle: raw reading in 1/16 degree Celsius (-4096..4095), or
 // kNoReading when the driver is not ready or the frame was rejected.

@@ -21,6 +21,7 @@ constexpr int kFrameRejected = 1;
 constexpr int kUsageError = 2;
 constexpr int kCannotOpen = 3;
 constexpr int kCannotWrite = 4;
+constexpr std::string_view kSimulatorNotice = "Simulated adapter: ";
 
 // The status log's lines with the line ends of the system.
 std::string LogLines(std::string log)
@@ -69,6 +70,8 @@ int RunPallixRead(int argc, char* argv[])
         platform::Write(stdout, FormatHeader(options.format));
     }
     bool allValid = true;
+    bool simulated = false;
+    const ReadPlan plan{options.port, options.confirm, options.retries};
     auto next = platform::Now();
     for (long taken = 0; !options.count || taken < *options.count; ++taken) {
         platform::WaitUnlessInterrupted(next - platform::Now());
@@ -76,13 +79,16 @@ int RunPallixRead(int argc, char* argv[])
             break;
         }
         next = platform::Now() + options.interval;
-        const ReadCommandResult result = RunReadCommand(".");
+        const ReadCommandResult result = RunReadCommand(".", plan);
         platform::Write(stderr, LogLines(result.statusLog));
         if (!basExampleFunctions::bDriverReady) {
             return kCannotOpen;
         }
-        const std::string reading =
-            FormatReading({std::chrono::system_clock::now(), result.raw, options.offset}, options.format);
+        // The notice comes with the reading that opened the simulator; every later one is as simulated.
+        simulated = simulated || result.statusLog.starts_with(kSimulatorNotice);
+        const std::string reading = FormatReading({std::chrono::system_clock::now(), result.raw, options.offset,
+                                                   options.name, simulated, result.framesDisagree},
+                                                  options.format);
         // A reading that was not written must not pass for one that was: a
         // full disk behind standard output ends the run as a failed --output does.
         const std::string reason = output ? output->Replace(FormatHeader(options.format) + reading)

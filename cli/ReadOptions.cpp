@@ -1,6 +1,7 @@
 #include "ReadOptions.h"
 
 #include "ReadingFormat.h"
+#include "SeriesName.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,6 +12,7 @@
 
 const char* const kReadUsage = "Usage: pallix-read [--count N | --follow] [--interval SECONDS] [--offset DEGREES]\n"
                                "                   [--format text|csv|json|prometheus|influx] [--output FILE]\n"
+                               "                   [--port N] [--name LABEL] [--retries R] [--confirm N]\n"
                                "       pallix-read --help | --version\n";
 
 const char* const kReadHelp = "Reads the temperature sensor on the test pins of a Pallix400 adapter and\n"
@@ -28,6 +30,15 @@ const char* const kReadHelp = "Reads the temperature sensor on the test pins of 
                               "                          whole (a temporary file beside it, renamed)\n"
                               "  -O, --offset DEGREES    add a calibration offset to every temperature\n"
                               "                          (at most 4 decimals, -1000 to 1000; default 0)\n"
+                              "  -p, --port N            the adapter's port, 1 to 255 (default 1); one\n"
+                              "                          reader a port\n"
+                              "  -n, --name LABEL        name the series in json, prometheus and influx,\n"
+                              "                          1 to 64 characters, none a control character\n"
+                              "  -r, --retries R         read a rejected frame again, up to R more times\n"
+                              "                          (0 to 10; default 0)\n"
+                              "      --confirm N         a reading is valid once N frames in a row are\n"
+                              "                          valid and agree within 1/16 degree (2 to 10);\n"
+                              "                          with --retries R, at most N + R frames\n"
                               "  -h, --help              print this help and exit\n"
                               "  -V, --version           print the version and exit\n"
                               "\n"
@@ -40,6 +51,10 @@ namespace {
 
 constexpr double kLongestInterval = 1e9;          // seconds; far beyond any use, well inside the clock's range
 constexpr int32_t kLargestOffset = 1000 * 10000;  // in 1/10000 degree; far beyond any sensor's error
+constexpr int kHighestPort = 255;
+constexpr int kMostRetries = 10;
+constexpr int kMostConfirmations = 10;
+constexpr int kConfirmOption = 0x100;  // long only: -c is --count
 
 std::optional<long> ParseCount(const char* text)
 {
@@ -101,6 +116,18 @@ std::string Quoted(const std::string& text)
     return "'" + text + "'";
 }
 
+// A whole number from `lowest` to `highest`.
+std::optional<int> ParseWhole(const char* text, int lowest, int highest)
+{
+    int value = 0;
+    const char* end = text + std::strlen(text);
+    const auto [last, error] = std::from_chars(text, end, value);
+    if (error != std::errc{} || last != end || value < lowest || value > highest) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace
 
 ParsedOptions ParseReadOptions(int argc, char* argv[])
@@ -114,6 +141,10 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
         {"offset", required_argument, nullptr, 'O'},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
+        {"port", required_argument, nullptr, 'p'},
+        {"name", required_argument, nullptr, 'n'},
+        {"retries", required_argument, nullptr, 'r'},
+        {"confirm", required_argument, nullptr, kConfirmOption},
         {nullptr, 0, nullptr, 0},
     };
     ParsedOptions parsed;
@@ -122,7 +153,7 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
     bool followed = false;
     opterr = 0;  // the messages are ours, and each names the argument at fault
     optind = 0;  // from the start, even when a command line was read before
-    for (int option; (option = getopt_long(argc, argv, ":c:fi:F:o:O:hV", kLongOptions, nullptr)) != -1;) {
+    for (int option; (option = getopt_long(argc, argv, ":c:fi:F:o:O:hVp:n:r:", kLongOptions, nullptr)) != -1;) {
         const std::string argument = argv[optind - 1];
         switch (option) {
         case 'c':
@@ -161,6 +192,34 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
             } else {
                 parsed.error = "--offset takes degrees from -1000 to 1000 with at most 4 decimals, like -1.25, not " +
                                Quoted(optarg);
+            }
+            break;
+        case 'p':
+            if (const auto port = ParseWhole(optarg, 1, kHighestPort)) {
+                options.port = *port;
+            } else {
+                parsed.error = "--port takes a whole number from 1 to 255, not " + Quoted(Shown(optarg));
+            }
+            break;
+        case 'n':
+            options.name = optarg;
+            if (!IsSeriesName(optarg)) {
+                parsed.error = "--name takes 1 to 64 characters of UTF-8 text, none a control character, not " +
+                               Quoted(Shown(optarg));
+            }
+            break;
+        case 'r':
+            if (const auto retries = ParseWhole(optarg, 0, kMostRetries)) {
+                options.retries = *retries;
+            } else {
+                parsed.error = "--retries takes a whole number from 0 to 10, not " + Quoted(Shown(optarg));
+            }
+            break;
+        case kConfirmOption:
+            if (const auto confirm = ParseWhole(optarg, 2, kMostConfirmations)) {
+                options.confirm = *confirm;
+            } else {
+                parsed.error = "--confirm takes a whole number from 2 to 10, not " + Quoted(Shown(optarg));
             }
             break;
         case 'h':
