@@ -13,9 +13,11 @@ std::optional<std::u32string> DecodeUtf8(std::string_view text)
     std::u32string characters;
     for (std::size_t at = 0; at < text.size();) {
         const auto lead = static_cast<unsigned char>(text[at]);
-        const int length = lead < 0x80 ? 1 : (lead & 0xE0U) == 0xC0 ? 2 : (lead & 0xF0U) == 0xE0 ? 3
-                                         : (lead & 0xF8U) == 0xF0   ? 4
-                                                                    : 0;
+        const int length = lead < 0x80              ? 1
+                           : (lead & 0xE0U) == 0xC0 ? 2
+                           : (lead & 0xF0U) == 0xE0 ? 3
+                           : (lead & 0xF8U) == 0xF0 ? 4
+                                                    : 0;
         if (length == 0 || at + static_cast<std::size_t>(length) > text.size()) {
             return std::nullopt;
         }
@@ -71,4 +73,3 @@ std::string Shown(std::string_view text)
     }
     return shown;
 }
-
