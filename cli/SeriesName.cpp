@@ -64,12 +64,12 @@ std::string Shown(std::string_view text)
             ++length;
         }
         const auto character = DecodeUtf8(text.substr(at, length));
-        if (character && character->size() == 1 && !IsControl((*character)[0])) {
-            shown += text.substr(at, length);
-            at += length - 1;
-        } else {
-            shown += '?';
+        if (!character || character->size() != 1) {
+            shown += '?';  // a byte that is not part of a character
+            continue;
         }
+        shown += IsControl((*character)[0]) ? "?" : text.substr(at, length);
+        at += length - 1;
     }
     return shown;
 }
