@@ -44,11 +44,11 @@ void WaitForWakeUp(std::chrono::nanoseconds left)
     WaitForSingleObject(wakeUp, static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(left).count()));
 }
 
-// A name from the command line, which Windows hands over in the ANSI code page.
+// A name from the command line, which wmain passes on as UTF-8.
 std::wstring Wide(const std::string& path)
 {
     std::wstring wide(path.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(),
+    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.data(),
                                            static_cast<int>(wide.size()));
     wide.resize(static_cast<std::size_t>(std::max(length, 0)));
     return wide;

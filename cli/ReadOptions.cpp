@@ -116,16 +116,36 @@ std::string Quoted(const std::string& text)
     return "'" + text + "'";
 }
 
-// A whole number from `lowest` to `highest`.
-std::optional<int> ParseWhole(const char* text, int lowest, int highest)
+// The options that take a whole number in a range.
+struct WholeOption {
+    int code;
+    const char* name;
+    int lowest;
+    int highest;
+    int ReadOptions::*value;
+};
+
+constexpr WholeOption kWholeOptions[] = {
+    {'p', "--port", 1, kHighestPort, &ReadOptions::port},
+    {'r', "--retries", 0, kMostRetries, &ReadOptions::retries},
+    {kConfirmOption, "--confirm", 2, kMostConfirmations, &ReadOptions::confirm},
+};
+
+// Sets the value of the whole-number option `code` from `text`; returns why
+// it could not, or "".
+std::string ParseWholeOption(int code, const char* text, ReadOptions& options)
 {
+    const WholeOption& rule = *std::find_if(std::begin(kWholeOptions), std::end(kWholeOptions),
+                                            [code](const WholeOption& whole) { return whole.code == code; });
     int value = 0;
     const char* end = text + std::strlen(text);
     const auto [last, error] = std::from_chars(text, end, value);
-    if (error != std::errc{} || last != end || value < lowest || value > highest) {
-        return std::nullopt;
+    if (error != std::errc{} || last != end || value < rule.lowest || value > rule.highest) {
+        return std::string(rule.name) + " takes a whole number from " + std::to_string(rule.lowest) + " to " +
+               std::to_string(rule.highest) + ", not " + Quoted(Shown(text));
     }
-    return value;
+    options.*rule.value = value;
+    return {};
 }
 
 }  // namespace
@@ -195,31 +215,15 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
             }
             break;
         case 'p':
-            if (const auto port = ParseWhole(optarg, 1, kHighestPort)) {
-                options.port = *port;
-            } else {
-                parsed.error = "--port takes a whole number from 1 to 255, not " + Quoted(Shown(optarg));
-            }
+        case 'r':
+        case kConfirmOption:
+            parsed.error = ParseWholeOption(option, optarg, options);
             break;
         case 'n':
             options.name = optarg;
             if (!IsSeriesName(optarg)) {
                 parsed.error = "--name takes 1 to 64 characters of UTF-8 text, none a control character, not " +
                                Quoted(Shown(optarg));
-            }
-            break;
-        case 'r':
-            if (const auto retries = ParseWhole(optarg, 0, kMostRetries)) {
-                options.retries = *retries;
-            } else {
-                parsed.error = "--retries takes a whole number from 0 to 10, not " + Quoted(Shown(optarg));
-            }
-            break;
-        case kConfirmOption:
-            if (const auto confirm = ParseWhole(optarg, 2, kMostConfirmations)) {
-                options.confirm = *confirm;
-            } else {
-                parsed.error = "--confirm takes a whole number from 2 to 10, not " + Quoted(Shown(optarg));
             }
             break;
         case 'h':

@@ -30,53 +30,49 @@ std::string Rejection(const Reading& reading)
     return reading.framesDisagree ? kDisagree : kNoFrame;
 }
 
-// Each character of `text` that `rule` names is replaced by what it gives.
-template <typename Rule>
-std::string Escaped(const std::string& text, Rule rule)
-{
-    std::string escaped;
-    for (const char character : text) {
-        escaped += rule(character);
-    }
-    return escaped;
-}
-
 std::string JsonString(const std::string& text)
 {
-    return "\"" +
-           Escaped(text,
-                   [](char c) {
-                       if (c == '"' || c == '\\') {
-                           return std::string{'\\', c};
-                       }
-                       if (static_cast<unsigned char>(c) < 0x20) {
-                           char code[8];
-                           std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
-                           return std::string(code);
-                       }
-                       return std::string(1, c);
-                   }) +
-           "\"";
+    std::string quoted(1, '"');
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
+            quoted += code;
+        } else {
+            quoted += c;
+        }
+    }
+    quoted += '"';
+    return quoted;
+}
+
+// `text` with a backslash before each character of `special`. A series name
+// has no line feed (IsSeriesName), so none is left for the formats to escape.
+std::string Backslashed(const std::string& text, std::string_view special)
+{
+    std::string escaped;
+    for (const char c : text) {
+        if (special.find(c) != std::string_view::npos) {
+            escaped += '\\';
+        }
+        escaped += c;
+    }
+    return escaped;
 }
 
 // A label value in the text exposition format.
 std::string PrometheusLabel(const std::string& text)
 {
-    return Escaped(text, [](char c) {
-        return c == '\\'   ? std::string("\\\\")
-               : c == '"'  ? std::string("\\\"")
-               : c == '\n' ? std::string("\\n")
-                           : std::string(1, c);
-    });
+    return Backslashed(text, "\\\"");
 }
 
-// A tag value in the line protocol: a backslash before each comma, equals
-// sign, blank and backslash.
+// A tag value in the line protocol.
 std::string InfluxTag(const std::string& text)
 {
-    return Escaped(text, [](char c) {
-        return c == ',' || c == '=' || c == ' ' || c == '\\' ? std::string{'\\', c} : std::string(1, c);
-    });
+    return Backslashed(text, ",= \\");
 }
 
 std::string Celsius(const Reading& reading)
