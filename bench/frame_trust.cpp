@@ -4,7 +4,7 @@
 // the simulator linked in and seeded through its control interface, a fixed
 // temperature, the 300 ms wait replaced, 10,000 readings a cell.
 //
-//     build/bin/frame_trust [READINGS]
+//     build/bin/frame_trust [READINGS [SEED]]
 #include "Pallix400.h"
 #include "Pallix400Sim.h"
 #include "ReadCommand.h"
@@ -22,7 +22,7 @@ namespace {
 
 constexpr double kCelsius = 25.0;
 constexpr int32_t kRaw = 400;  // 25 degrees in sixteenths
-constexpr uint32_t kSeed = 2026;
+constexpr unsigned long kSeed = 2026;
 
 struct Mode {
     const char* options;
@@ -43,8 +43,9 @@ const double kFlipChances[] = {0.01, 0.02, 0.05};
 int main(int argc, char* argv[])
 {
     const long readings = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 10'000;
-    if (readings < 1) {
-        std::fprintf(stderr, "usage: frame_trust [READINGS]  (READINGS at least 1; default 10000)\n");
+    const unsigned long seed = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : kSeed;
+    if (readings < 1 || argc > 3) {
+        std::fprintf(stderr, "usage: frame_trust [READINGS [SEED]]  (READINGS at least 1; default 10000, seed 2026)\n");
         return 2;
     }
     Pallix400::Operations simulator;
@@ -59,7 +60,7 @@ int main(int argc, char* argv[])
                 "Frames a reading |\n|---|---|---|---|---|---|\n");
     for (const double chance : kFlipChances) {
         for (const Mode& mode : kModes) {
-            Pallix400Sim::Control{}.Reset().Temperature(kCelsius).Noise(chance).Seed(kSeed);
+            Pallix400Sim::Control{}.Reset().Temperature(kCelsius).Noise(chance).Seed(static_cast<uint32_t>(seed));
             basExampleFunctions::bDriverReady = false;  // a fresh simulator: the first reading opens it
             long wrong = 0;
             long farOff = 0;  // beyond the jitter that frames may show and still agree
