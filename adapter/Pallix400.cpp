@@ -1,40 +1,39 @@
 #include "Pallix400.h"
 
-#include "DynamicLibrary.h"
+#include "ExecutableDirectory.h"
 #include "RuntimeError.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace Pallix400 {
-namespace {
-
-// The program has one thread; the loader's state is touched only from it.
-struct Loader {
-    std::string libraryName = kLibraryName;
-    std::string fallback = BundledSimulator();
-    bool simulatorNotice = false;
-    DynamicLibrary library;
-    Operations found;
-    const Operations* substitute = nullptr;
-};
-
-Loader& TheLoader()
+Pallix400::Pallix400()
+    : Pallix400(Pallix400Api::kLibraryName, BundledSimulator())
 {
-    static Loader loader;
-    return loader;
 }
 
-DynamicLibrary OpenDriver(Loader& loader)
+Pallix400::Pallix400(std::string library, std::string fallback)
+    : libraryName_(std::move(library))
+    , fallback_(std::move(fallback))
 {
+}
+
+Pallix400::Pallix400(const Operations& driver)
+    : given_(true)
+    , found_(driver)
+{
+}
+
+platform::DynamicLibrary Pallix400::OpenDriver()
+{
+    using platform::DynamicLibrary;
     DynamicLibrary::Failure failure;
-    DynamicLibrary driver = DynamicLibrary::Open(loader.libraryName, failure);
-    if (!driver && failure.notFound && !loader.fallback.empty()) {
-        driver = DynamicLibrary::Open(loader.fallback, failure);
-        loader.simulatorNotice = static_cast<bool>(driver);
+    DynamicLibrary driver = DynamicLibrary::Open(libraryName_, failure);
+    if (!driver && failure.notFound && !fallback_.empty()) {
+        driver = DynamicLibrary::Open(fallback_, failure);
+        usesSimulator_ = static_cast<bool>(driver);
     }
     if (!driver && failure.notFound) {
-        throw RuntimeError(RuntimeError::FileNotFound, "File not found: " + loader.libraryName);
+        throw RuntimeError(RuntimeError::FileNotFound, "File not found: " + libraryName_);
     }
     if (!driver) {
         throw RuntimeError(RuntimeError::LibraryNotLoaded, "Cannot load the driver library: " + failure.text);
@@ -43,46 +42,32 @@ DynamicLibrary OpenDriver(Loader& loader)
 }
 
 template <typename Function>
-Function* Resolve(Function* Operations::*operation, const char* name)
+Function* Pallix400::Resolve(Function* Operations::*operation, const char* name)
 {
-    Loader& loader = TheLoader();
-    const Operations& table = loader.substitute != nullptr ? *loader.substitute : loader.found;
-    if (Function* function = table.*operation) {
+    if (Function* function = found_.*operation) {
         return function;
     }
     std::string reason = "the driver does not provide it";
-    if (loader.substitute == nullptr) {
-        if (!loader.library) {
-            loader.library = OpenDriver(loader);
+    if (!given_) {
+        if (!library_) {
+            library_ = OpenDriver();
         }
-        if (void* symbol = loader.library.Find(name, reason)) {
-            return loader.found.*operation = reinterpret_cast<Function*>(symbol);
+        if (void* symbol = library_.Find(name, reason)) {
+            return found_.*operation = reinterpret_cast<Function*>(symbol);
         }
     }
     throw RuntimeError(RuntimeError::EntryPointNotFound, std::string("Entry point ") + name + " not found: " + reason);
 }
 
-}  // namespace
-
 #define PALLIX400_DEFINE(name, params, args)           \
-    int32_t name params                                \
+    int32_t Pallix400::name params                     \
     {                                                  \
         return Resolve(&Operations::name, #name) args; \
     }
 PALLIX400_OPERATIONS(PALLIX400_DEFINE)
 #undef PALLIX400_DEFINE
 
-ScopedDriver::ScopedDriver(const Operations& driver) noexcept
-    : previous_(std::exchange(TheLoader().substitute, &driver))
-{
-}
-
-ScopedDriver::~ScopedDriver()
-{
-    TheLoader().substitute = previous_;
-}
-
-std::string BundledSimulator()
+std::string Pallix400::BundledSimulator()
 {
     const std::string directory = platform::ExecutableDirectory();
     if (directory.empty()) {
@@ -94,20 +79,3 @@ std::string BundledSimulator()
 #endif
     return path;
 }
-
-void ResetLoader(const std::string& library, const std::string& fallback)
-{
-    Loader& loader = TheLoader();
-    loader.found = Operations{};
-    loader.library = DynamicLibrary{};
-    loader.libraryName = library;
-    loader.fallback = fallback;
-    loader.simulatorNotice = false;
-}
-
-bool TakeSimulatorNotice()
-{
-    return std::exchange(TheLoader().simulatorNotice, false);
-}
-
-}  // namespace Pallix400

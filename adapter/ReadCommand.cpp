@@ -1,10 +1,8 @@
 #include "ReadCommand.h"
 
 #include "FrameRun.h"
-#include "Pallix400.h"
 #include "RuntimeError.h"
 #include "SensorFrame.h"
-#include "basExampleFunctions.h"
 
 #include <charconv>
 
@@ -22,20 +20,24 @@ std::string FormatCelsius(int32_t raw, std::string_view decimalSeparator)
     return text;
 }
 
-ReadCommandResult RunReadCommand(std::string_view decimalSeparator, const ReadPlan& plan)
+std::string SimulatorNotice()
 {
-    using namespace basExampleFunctions;
+    return std::string("Simulated adapter: no ") + Pallix400Api::kLibraryName + " is installed\r\n";
+}
+
+ReadCommandResult RunReadCommand(basExampleFunctions& adapter, std::string_view decimalSeparator, const ReadPlan& plan)
+{
     ReadCommandResult result;
     bool readingStarted = false;
     try {
-        if (!bDriverReady && OpenAdapter(result.statusLog, plan.port)) {
-            bDriverReady = true;
+        if (!adapter.bDriverReady && adapter.OpenAdapter(result.statusLog, plan.port)) {
+            adapter.bDriverReady = true;
         }
-        if (bDriverReady) {
+        if (adapter.bDriverReady) {
             readingStarted = true;
-            const FrameRun run = ReadFrameRun(plan.confirm, plan.retries, [] {
-                const int32_t raw = ReadTemperature();
-                return raw == kNoReading ? std::nullopt : std::optional(raw);
+            const FrameRun run = ReadFrameRun(plan.confirm, plan.retries, [&adapter] {
+                const int32_t raw = adapter.ReadTemperature();
+                return raw == basExampleFunctions::kNoReading ? std::nullopt : std::optional(raw);
             });
             result.raw = run.raw;
             result.framesDisagree = run.framesDisagree;
@@ -45,14 +47,14 @@ ReadCommandResult RunReadCommand(std::string_view decimalSeparator, const ReadPl
         // A driver library or operation that cannot be loaded must not end the
         // program: say why in the log, and let the next press try again.
         if (readingStarted) {
-            LeaveSensorIdle();
+            adapter.LeaveSensorIdle();
             result.temperature = "Error";
         }
         result.statusLog += "Error: " + error.description() + "\r\n";
     }
-    if (Pallix400::TakeSimulatorNotice()) {
-        result.statusLog.insert(0,
-                                std::string("Simulated adapter: no ") + Pallix400::kLibraryName + " is installed\r\n");
+    // Every reading from the simulator is as simulated as the first.
+    if (adapter.Driver().UsesSimulator()) {
+        result.statusLog.insert(0, SimulatorNotice());
     }
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basExampleFunctions.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,8 +25,13 @@ struct ReadPlan {
     int retries = 0;  // frames the reading may take beyond `confirm`
 };
 
-// `decimalSeparator` is the user's, as UTF-8.
-ReadCommandResult RunReadCommand(std::string_view decimalSeparator, const ReadPlan& plan = {});
+// One press on `adapter`; `decimalSeparator` is the user's, as UTF-8. While
+// the simulator stands in for the driver, the log starts with SimulatorNotice().
+ReadCommandResult RunReadCommand(basExampleFunctions& adapter, std::string_view decimalSeparator,
+                                 const ReadPlan& plan = {});
+
+// "Simulated adapter: no <driver library> is installed", ended by CR LF.
+std::string SimulatorNotice();
 
 // A raw reading (1/16 degree Celsius) in degrees as the user reads numbers:
 // at most 15 significant digits, no trailing zeros, no group separators.

@@ -52,7 +52,6 @@ int main(int argc, char* argv[])
 #define FRAME_TRUST_USE(name, params, args) simulator.name = &::name;
     PALLIX400_OPERATIONS(FRAME_TRUST_USE)
 #undef FRAME_TRUST_USE
-    const Pallix400::ScopedDriver installed(simulator);
     long frames = 0;
     platform::ReplaceSleep([&frames](std::chrono::milliseconds) { ++frames; });  // one wait a frame
 
@@ -61,13 +60,13 @@ int main(int argc, char* argv[])
     for (const double chance : kFlipChances) {
         for (const Mode& mode : kModes) {
             Pallix400Sim::Control{}.Reset().Temperature(kCelsius).Noise(chance).Seed(static_cast<uint32_t>(seed));
-            basExampleFunctions::bDriverReady = false;  // a fresh simulator: the first reading opens it
+            basExampleFunctions adapter{Pallix400(simulator)};  // the first reading opens the fresh simulator
             long wrong = 0;
             long farOff = 0;  // beyond the jitter that frames may show and still agree
             long rejected = 0;
             frames = 0;
             for (long reading = 0; reading < readings; ++reading) {
-                const ReadCommandResult result = RunReadCommand(".", mode.plan);
+                const ReadCommandResult result = RunReadCommand(adapter, ".", mode.plan);
                 if (!result.raw) {
                     ++rejected;
                 } else if (*result.raw != kRaw) {

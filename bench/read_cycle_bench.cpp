@@ -8,26 +8,24 @@
 
 namespace {
 
-bool OpenOnce(benchmark::State& state)
+bool Open(basExampleFunctions& adapter, benchmark::State& state)
 {
-    if (basExampleFunctions::bDriverReady) {
-        return true;
-    }
     std::string log;
-    if (!basExampleFunctions::OpenAdapter(log)) {
+    if (!adapter.OpenAdapter(log)) {
         state.SkipWithError(("the driver did not open: " + log).c_str());
         return false;
     }
-    basExampleFunctions::bDriverReady = true;
+    adapter.bDriverReady = true;
     return true;
 }
 
 void ReadCycle(benchmark::State& state)
 {
     const auto realSleep = platform::ReplaceSleep([](std::chrono::milliseconds) {});
-    if (OpenOnce(state)) {
+    basExampleFunctions adapter;
+    if (Open(adapter, state)) {
         for (auto _ : state) {
-            benchmark::DoNotOptimize(basExampleFunctions::ReadTemperature());
+            benchmark::DoNotOptimize(adapter.ReadTemperature());
         }
     }
     platform::ReplaceSleep(realSleep);
@@ -35,9 +33,10 @@ void ReadCycle(benchmark::State& state)
 
 void ReadCycleWithRealWait(benchmark::State& state)
 {
-    if (OpenOnce(state)) {
+    basExampleFunctions adapter;
+    if (Open(adapter, state)) {
         for (auto _ : state) {
-            benchmark::DoNotOptimize(basExampleFunctions::ReadTemperature());
+            benchmark::DoNotOptimize(adapter.ReadTemperature());
         }
     }
 }

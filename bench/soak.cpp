@@ -3,7 +3,6 @@
 // with the resident memory before and after each. Run under AddressSanitizer
 // (bench/soak.sh) it also shows that nothing leaks.
 //   soak [CYCLES [PRESSES]]     (defaults: 100000, 1000)
-#include "Pallix400.h"
 #include "Sleep.h"
 #include "basExampleFunctions.h"
 #include "frmPallixExample.h"
@@ -14,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -35,25 +35,28 @@ int main(int argc, char* argv[])
     const long presses = argc > 2 ? std::atol(argv[2]) : 1000;
     platform::ReplaceSleep([](std::chrono::milliseconds) {});
 
+    auto adapter = std::make_unique<basExampleFunctions>();
     std::string log;
-    if (!basExampleFunctions::OpenAdapter(log)) {
+    if (!adapter->OpenAdapter(log)) {
         std::fprintf(stderr, "soak: the driver did not open: %s", log.c_str());
         return 1;
     }
-    basExampleFunctions::bDriverReady = true;
+    adapter->bDriverReady = true;
     const double beforeCycles = ResidentMiB();
     long rejected = 0;
     for (long cycle = 0; cycle < cycles; ++cycle) {
-        rejected += basExampleFunctions::ReadTemperature() == basExampleFunctions::kNoReading ? 1 : 0;
+        rejected += adapter->ReadTemperature() == basExampleFunctions::kNoReading ? 1 : 0;
     }
     std::printf("%ld read cycles (%ld rejected): resident %.1f MiB before, %.1f MiB after\n", cycles, rejected,
                 beforeCycles, ResidentMiB());
 
+    adapter.reset();  // closes the driver, so that a leak in it would show too
+
     QApplication app(argc, argv);
-    frmPallixExample window;
-    window.Form_Load();
-    window.show();
-    auto* read = window.findChild<QAbstractButton*>(QStringLiteral("cmdReadTemp"));
+    auto window = std::make_unique<frmPallixExample>();
+    window->Form_Load();
+    window->show();
+    auto* read = window->findChild<QAbstractButton*>(QStringLiteral("cmdReadTemp"));
     read->click();  // the first press opens the adapter
     QApplication::processEvents();
     const double beforePresses = ResidentMiB();
@@ -63,6 +66,6 @@ int main(int argc, char* argv[])
     }
     std::printf("%ld presses of Read: resident %.1f MiB before, %.1f MiB after\n", presses, beforePresses,
                 ResidentMiB());
-    Pallix400::ResetLoader();  // closes the driver, so that a leak in it would show too
+    window.reset();  // closes its driver too
     return 0;
 }

@@ -1,8 +1,11 @@
 #include "Console.h"
 
 #include "Sleep.h"
+#include "SystemError.h"
 
 #ifdef _WIN32
+#include "WideText.h"
+
 #include <io.h>
 #include <windows.h>
 #else
@@ -13,11 +16,9 @@
 #include <unistd.h>
 #endif
 
-#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace platform {
 namespace {
@@ -44,33 +45,6 @@ void WaitForWakeUp(std::chrono::nanoseconds left)
     WaitForSingleObject(wakeUp, static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(left).count()));
 }
 
-// A name from the command line, which wmain passes on as UTF-8.
-std::wstring Wide(const std::string& path)
-{
-    std::wstring wide(path.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.data(),
-                                           static_cast<int>(wide.size()));
-    wide.resize(static_cast<std::size_t>(std::max(length, 0)));
-    return wide;
-}
-
-// The system's reason for the last failure, as UTF-8 without a line end.
-std::string LastError()
-{
-    const DWORD error = GetLastError();
-    wchar_t* text = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string reason(static_cast<std::size_t>(length) * 3, '\0');
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), reason.data(),
-                                         static_cast<int>(reason.size()), nullptr, nullptr);
-    LocalFree(text);
-    reason.resize(static_cast<std::size_t>(std::max(size, 0)));
-    reason.erase(reason.find_last_not_of("\r\n. ") + 1);
-    return reason.empty() ? "error " + std::to_string(error) : reason;
-}
-
 #else
 
 int wakeUp[2] = {-1, -1};  // the handler writes a byte, so that a wait ends at once
@@ -90,11 +64,6 @@ void WaitForWakeUp(std::chrono::nanoseconds left)
     ppoll(&wake, 1, &timeout, nullptr);
 }
 
-std::string LastError()
-{
-    return std::strerror(errno);
-}
-
 #endif
 
 }  // namespace
@@ -107,12 +76,10 @@ std::string Write(std::FILE* stream, const std::string& text)
     if (GetConsoleMode(handle, &mode) != 0) {
         // A console shows characters, whatever its code page.
         std::fflush(stream);
-        std::wstring wide(text.size(), L'\0');
-        const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                                               static_cast<int>(wide.size()));
+        const std::wstring wide = WideText::FromUtf8(text);
         DWORD written = 0;
-        if (WriteConsoleW(handle, wide.data(), static_cast<DWORD>(std::max(length, 0)), &written, nullptr) == 0) {
-            return LastError();
+        if (WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) == 0) {
+            return LastErrorText();
         }
         return {};
     }
@@ -121,7 +88,7 @@ std::string Write(std::FILE* stream, const std::string& text)
     const bool whole = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
     if (std::fflush(stream) != 0 || !whole) {
         std::clearerr(stream);
-        return errno != 0 ? std::strerror(errno) : "the write failed";
+        return errno != 0 ? ErrnoText(errno) : "the write failed";
     }
     return {};
 }
@@ -162,20 +129,20 @@ void WaitUnlessInterrupted(std::chrono::nanoseconds duration)
 
 std::string WriteNewFile(const std::string& path, const std::string& content)
 {
-    const std::wstring name = Wide(path);
+    const std::wstring name = WideText::FromUtf8(path);
     const HANDLE file =
         CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return LastError();
+        return LastErrorText();
     }
     DWORD written = 0;
     std::string reason;
     if (WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) == 0 ||
         written != content.size() || FlushFileBuffers(file) == 0) {
-        reason = LastError();
+        reason = LastErrorText();
     }
     if (CloseHandle(file) == 0 && reason.empty()) {
-        reason = LastError();
+        reason = LastErrorText();
     }
     if (!reason.empty()) {
         DeleteFileW(name.c_str());
@@ -190,16 +157,15 @@ std::string MoveReplacing(const std::string& from, const std::string& to)
 {
     constexpr int kTries = 100;
     constexpr DWORD kPauseMilliseconds = 10;
-    const std::wstring source = Wide(from);
-    const std::wstring target = Wide(to);
+    const std::wstring source = WideText::FromUtf8(from);
+    const std::wstring target = WideText::FromUtf8(to);
     for (int tried = 1;; ++tried) {
         if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
             return "";
         }
         const DWORD error = GetLastError();
         if (tried == kTries || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
-            SetLastError(error);
-            return LastError();
+            return WindowsErrorText(error);
         }
         ::Sleep(kPauseMilliseconds);
     }
@@ -207,7 +173,7 @@ std::string MoveReplacing(const std::string& from, const std::string& to)
 
 bool IsDirectory(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    const DWORD attributes = GetFileAttributesW(WideText::FromUtf8(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -217,7 +183,7 @@ std::string WriteNewFile(const std::string& path, const std::string& content)
 {
     const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (file < 0) {
-        return LastError();
+        return LastErrorText();
     }
     std::string reason;
     for (std::size_t done = 0; done < content.size() && reason.empty();) {
@@ -225,14 +191,14 @@ std::string WriteNewFile(const std::string& path, const std::string& content)
         if (written > 0) {
             done += static_cast<std::size_t>(written);
         } else if (written == 0 || errno != EINTR) {
-            reason = LastError();
+            reason = LastErrorText();
         }
     }
     if (reason.empty() && fsync(file) != 0) {
-        reason = LastError();
+        reason = LastErrorText();
     }
     if (close(file) != 0 && reason.empty()) {
-        reason = LastError();
+        reason = LastErrorText();
     }
     if (!reason.empty()) {
         unlink(path.c_str());
@@ -242,7 +208,7 @@ std::string WriteNewFile(const std::string& path, const std::string& content)
 
 std::string MoveReplacing(const std::string& from, const std::string& to)
 {
-    return std::rename(from.c_str(), to.c_str()) == 0 ? "" : LastError();
+    return std::rename(from.c_str(), to.c_str()) == 0 ? "" : LastErrorText();
 }
 
 bool IsDirectory(const std::string& path)

@@ -6,13 +6,13 @@
 #include "ReadOptions.h"
 #include "ReadingFormat.h"
 #include "Sleep.h"
-#include "basExampleFunctions.h"
 
 #include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -21,7 +21,6 @@ constexpr int kFrameRejected = 1;
 constexpr int kUsageError = 2;
 constexpr int kCannotOpen = 3;
 constexpr int kCannotWrite = 4;
-constexpr std::string_view kSimulatorNotice = "Simulated adapter: ";
 
 // The status log's lines with the line ends of the system.
 std::string LogLines(std::string log)
@@ -39,7 +38,7 @@ std::string WrittenOrWhyNot(const std::string& reason)
 
 }  // namespace
 
-int RunPallixRead(int argc, char* argv[])
+int RunPallixRead(int argc, char* argv[], Pallix400 driver)
 {
     const ParsedOptions parsed = ParseReadOptions(argc, argv);
     if (!parsed.error.empty()) {
@@ -69,8 +68,9 @@ int RunPallixRead(int argc, char* argv[])
     if (!output) {
         platform::Write(stdout, FormatHeader(options.format));
     }
+    basExampleFunctions adapter(std::move(driver));
+    bool noticeShown = false;
     bool allValid = true;
-    bool simulated = false;
     const ReadPlan plan{options.port, options.confirm, options.retries};
     auto next = platform::Now();
     for (long taken = 0; !options.count || taken < *options.count; ++taken) {
@@ -79,16 +79,19 @@ int RunPallixRead(int argc, char* argv[])
             break;
         }
         next = platform::Now() + options.interval;
-        const ReadCommandResult result = RunReadCommand(".", plan);
-        platform::Write(stderr, LogLines(result.statusLog));
-        if (!basExampleFunctions::bDriverReady) {
+        const ReadCommandResult result = RunReadCommand(adapter, ".", plan);
+        std::string log = result.statusLog;
+        if (adapter.Driver().UsesSimulator() && std::exchange(noticeShown, true)) {
+            log.erase(0, SimulatorNotice().size());  // the simulator's line once per run
+        }
+        platform::Write(stderr, LogLines(std::move(log)));
+        if (!adapter.bDriverReady) {
             return kCannotOpen;
         }
-        // The notice comes with the reading that opened the simulator; every later one is as simulated.
-        simulated = simulated || result.statusLog.starts_with(kSimulatorNotice);
-        const std::string reading = FormatReading({std::chrono::system_clock::now(), result.raw, options.offset,
-                                                   options.name, simulated, result.framesDisagree},
-                                                  options.format);
+        const std::string reading =
+            FormatReading({std::chrono::system_clock::now(), result.raw, options.offset, options.name,
+                           adapter.Driver().UsesSimulator(), result.framesDisagree},
+                          options.format);
         // A reading that was not written must not pass for one that was: a
         // full disk behind standard output ends the run as a failed --output does.
         const std::string reason = output ? output->Replace(FormatHeader(options.format) + reading)

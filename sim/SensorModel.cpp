@@ -9,8 +9,8 @@
 namespace Pallix400Sim {
 
 namespace {
-constexpr int32_t kIdle = Pallix400::kChipSelectBit | Pallix400::kClockBit;
-constexpr int32_t kPinMask = Pallix400::kChipSelectBit | Pallix400::kClockBit;
+constexpr int32_t kIdle = Pallix400Api::kChipSelectBit | Pallix400Api::kClockBit;
+constexpr int32_t kPinMask = Pallix400Api::kChipSelectBit | Pallix400Api::kClockBit;
 
 bool IsSet(int32_t outputs, int32_t bit)
 {
@@ -42,8 +42,8 @@ void SensorModel::Drive(int32_t outputs)
     const int32_t previous = outputs_;
     outputs_ = outputs & kPinMask;
 
-    const bool wasSelected = !IsSet(previous, Pallix400::kChipSelectBit);
-    const bool selected = !IsSet(outputs_, Pallix400::kChipSelectBit);
+    const bool wasSelected = !IsSet(previous, Pallix400Api::kChipSelectBit);
+    const bool selected = !IsSet(outputs_, Pallix400Api::kChipSelectBit);
     if (selected && !wasSelected) {
         frame_ = connected_ ? SensorFrame::Encode(Quantise(temperature_())) : 0U;
         nextBit_ = 0;
@@ -51,7 +51,7 @@ void SensorModel::Drive(int32_t outputs)
         line_ = true;
     }
 
-    const bool clockFell = IsSet(previous, Pallix400::kClockBit) && !IsSet(outputs_, Pallix400::kClockBit);
+    const bool clockFell = IsSet(previous, Pallix400Api::kClockBit) && !IsSet(outputs_, Pallix400Api::kClockBit);
     if (selected && clockFell) {
         // Bit 16 goes first; past the last bit the line reads 0.
         bool bit = nextBit_ < SensorFrame::kBits && ((frame_ >> (SensorFrame::kBits - 1 - nextBit_)) & 1U) != 0;

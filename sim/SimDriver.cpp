@@ -42,7 +42,7 @@ int32_t SimDriver::InitiateDriver(int32_t mode)
     if (!settings_.error.empty()) {
         return kBadSetting;
     }
-    if (mode != Pallix400::kInitiateMode) {
+    if (mode != Pallix400Api::kInitiateMode) {
         return kUnsupportedMode;
     }
     if (settings_.fault == Fault::Init) {
@@ -58,7 +58,7 @@ int32_t SimDriver::InitiateDriver(int32_t mode)
         traceError_.clear();
     }
     initiated_ = true;
-    return Pallix400::kDriverReady;
+    return Pallix400Api::kDriverReady;
 }
 
 int32_t SimDriver::CheckPortAvailable(int32_t port)
@@ -89,12 +89,12 @@ int32_t SimDriver::WriteTestpins(int32_t outputs)
     if (!Ready()) {
         return kNotReady;
     }
-    const bool wasSelected = (sensor_.Outputs() & Pallix400::kChipSelectBit) == 0;
+    const bool wasSelected = (sensor_.Outputs() & Pallix400Api::kChipSelectBit) == 0;
     sensor_.Drive(outputs);
     if (trace_) {
         trace_->Record(Levels());
         // Flushed at each deselect, so the file is usable while the program runs.
-        if (wasSelected && (sensor_.Outputs() & Pallix400::kChipSelectBit) != 0) {
+        if (wasSelected && (sensor_.Outputs() & Pallix400Api::kChipSelectBit) != 0) {
             if (!trace_->Flush()) {
                 trace_.reset();  // reported once; the readings go on without it
             }
@@ -112,7 +112,7 @@ int32_t SimDriver::ReadTestpins(int32_t* inputs)
     if (!Ready()) {
         return kNotReady;
     }
-    *inputs = sensor_.DataLine() ? Pallix400::kDataBit : 0;
+    *inputs = sensor_.DataLine() ? Pallix400Api::kDataBit : 0;
     return 1;
 }
 
@@ -190,7 +190,7 @@ bool SimDriver::FlipBit()
 PinLevels SimDriver::Levels() const
 {
     const int32_t outputs = sensor_.Outputs();
-    return PinLevels{(outputs & Pallix400::kChipSelectBit) != 0, (outputs & Pallix400::kClockBit) != 0,
+    return PinLevels{(outputs & Pallix400Api::kChipSelectBit) != 0, (outputs & Pallix400Api::kClockBit) != 0,
                      sensor_.DataLine()};
 }
 

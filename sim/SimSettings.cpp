@@ -87,7 +87,7 @@ std::optional<std::set<int32_t>> ParsePorts(const std::string& text)
 std::string SettingError(const std::string& reason, const char* name, const std::string& value)
 {
     std::string message = reason + ": " + name + "=" + value;
-    const auto room = static_cast<std::size_t>(Pallix400::kErrorTextSize);
+    const auto room = static_cast<std::size_t>(Pallix400Api::kErrorTextSize);
     if (message.size() > room) {
         std::size_t cut = room - 3;
         while (cut > 0 && (static_cast<unsigned char>(message[cut]) & 0xC0U) == 0x80U) {

@@ -1,8 +1,9 @@
 #include "TraceFile.h"
 
+#include "SystemError.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <sys/stat.h>
 
 namespace Pallix400Sim {
@@ -21,7 +22,7 @@ std::unique_ptr<TraceFile> TraceFile::Open(const std::string& path, const PinLev
     trace->file_.open(path, std::ios::out | std::ios::trunc);
     if (!trace->file_) {
         error = std::string("the trace file cannot be written (") +
-                (errno != 0 ? std::strerror(errno) : "unknown reason") + ")";
+                (errno != 0 ? platform::ErrnoText(errno) : "unknown reason") + ")";
         return nullptr;
     }
     trace->path_ = path;
@@ -50,7 +51,7 @@ bool TraceFile::Flush()
     }
     const int reason = errno;
     std::fprintf(stderr, "libPallix400 (simulated): writing the trace to %s failed (%s); tracing stops\n",
-                 path_.c_str(), reason != 0 ? std::strerror(reason) : "unknown reason");
+                 path_.c_str(), reason != 0 ? platform::ErrnoText(reason).c_str() : "unknown reason");
     return false;
 }
 

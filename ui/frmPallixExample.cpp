@@ -8,7 +8,6 @@
 #include "StartProgram.h"
 #include "WindowAccessibility.h"
 #include "WindowTexts.h"
-#include "basExampleFunctions.h"
 #include "frmPallixExampleControls.h"
 #include "frmPallixExampleLayout.h"
 
@@ -22,6 +21,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,8 +43,9 @@ Control* FindControl(const QWidget* window, const char* name)
 
 }  // namespace
 
-frmPallixExample::frmPallixExample(QWidget* parent)
+frmPallixExample::frmPallixExample(QWidget* parent, Pallix400 driver)
     : QWidget(parent)
+    , adapter_(std::move(driver))
 {
     setObjectName(QStringLiteral("frmPallixExample"));
     setWindowTitle(QString::fromUtf8(WindowTexts::kStoredCaption));
@@ -120,7 +121,7 @@ void frmPallixExample::mouseMoveEvent(QMouseEvent*)
 
 void frmPallixExample::Form_Load()
 {
-    basExampleFunctions::bDriverReady = false;
+    adapter_.bDriverReady = false;
     lLinkColor = QColor(0, 0, 255);
     SetLinkColour();
     setWindowTitle(QGuiApplication::applicationDisplayName());
@@ -129,7 +130,7 @@ void frmPallixExample::Form_Load()
 
 void frmPallixExample::cmdReadTemp_Click()
 {
-    const ReadCommandResult result = RunReadCommand(QLocale::system().decimalPoint().toStdString());
+    const ReadCommandResult result = RunReadCommand(adapter_, QLocale::system().decimalPoint().toStdString());
     if (result.temperature) {
         // Set only when it changes, so a selection in the box survives an equal reading.
         const QString temperature = QString::fromStdString(*result.temperature);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basExampleFunctions.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -16,7 +18,10 @@ class frmPallixExample : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmPallixExample(QWidget* parent = nullptr);
+    // The window reads through its own adapter, on `driver`.
+    explicit frmPallixExample(QWidget* parent = nullptr, Pallix400 driver = Pallix400());
+
+    basExampleFunctions& Adapter() noexcept { return adapter_; }
 
     // The face the window's text is drawn in; the program makes it the
     // application's, so that only one font is loaded.
@@ -50,6 +55,7 @@ private:
     void lblUrl_MouseMove();
     void Form_MouseMove();
 
+    basExampleFunctions adapter_;
     QPushButton* cmdReadTemp = nullptr;
     QPushButton* cmdClose = nullptr;
     QLineEdit* txtTemperatur = nullptr;

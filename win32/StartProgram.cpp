@@ -1,28 +1,12 @@
 #include "StartProgram.h"
 
 #include "RuntimeError.h"
+#include "SystemError.h"
 #include "WideText.h"
 
 #include <windows.h>
 
 namespace platform {
-namespace {
-
-std::string SystemMessage(DWORD error)
-{
-    wchar_t* text = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string message = length > 0 ? WideText::ToUtf8({text, length}) : "error " + std::to_string(error);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
-        message.pop_back();
-    }
-    return message;
-}
-
-}  // namespace
 
 void StartProgram(const std::wstring& program, const std::wstring& argument)
 {
@@ -48,7 +32,7 @@ void StartProgram(const std::wstring& program, const std::wstring& argument)
         if (error == ERROR_ACCESS_DENIED) {
             throw RuntimeError(RuntimeError::PermissionDenied, "Permission denied: " + path);
         }
-        throw RuntimeError(RuntimeError::InvalidArgument, "Can not start " + path + ": " + SystemMessage(error));
+        throw RuntimeError(RuntimeError::InvalidArgument, "Can not start " + path + ": " + WindowsErrorText(error));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

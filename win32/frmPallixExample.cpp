@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 #include <windowsx.h>
 
 namespace {
@@ -59,7 +60,8 @@ HBITMAP LoadPicture(HINSTANCE instance, const char* name)
 
 }  // namespace
 
-frmPallixExample::frmPallixExample()
+frmPallixExample::frmPallixExample(Pallix400 driver)
+    : adapter_(std::move(driver))
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterWindowClass(instance, WindowProc);

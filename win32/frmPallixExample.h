@@ -1,5 +1,6 @@
 #pragma once
 
+#include "basExampleFunctions.h"
 #include "frmPallixExampleControls.h"
 
 #include <string>
@@ -10,13 +11,15 @@
 // boxes, the wiring diagram and the maker's web link, as a Win32 window.
 class frmPallixExample {
 public:
-    // Creates the window, hidden, with every control.
-    frmPallixExample();
+    // Creates the window, hidden, with every control; it reads through its
+    // own adapter, on `driver`.
+    explicit frmPallixExample(Pallix400 driver = Pallix400());
     ~frmPallixExample();
     frmPallixExample(const frmPallixExample&) = delete;
     frmPallixExample& operator=(const frmPallixExample&) = delete;
 
     HWND Window() const noexcept { return window_; }
+    basExampleFunctions& Adapter() noexcept { return adapter_; }
     // The child window of the named control; null for lines and images.
     HWND Control(const char* name) const;
 
@@ -56,6 +59,7 @@ private:
     void lblUrl_MouseMove();
     void Form_MouseMove();
 
+    basExampleFunctions adapter_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     HFONT underlinedFont_ = nullptr;

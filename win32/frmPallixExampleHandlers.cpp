@@ -6,7 +6,6 @@
 #include "StartProgram.h"
 #include "WideText.h"
 #include "WindowTexts.h"
-#include "basExampleFunctions.h"
 #include "frmPallixExample.h"
 
 #include <array>
@@ -33,7 +32,7 @@ std::string UserDecimalSeparator()
 
 void frmPallixExample::Form_Load()
 {
-    basExampleFunctions::bDriverReady = false;
+    adapter_.bDriverReady = false;
     lLinkColor = RGB(0, 0, 255);
     SetLinkColour();
     SetWindowTextW(window_, WideText::FromUtf8(WindowTexts::kApplicationTitle).c_str());
@@ -42,7 +41,7 @@ void frmPallixExample::Form_Load()
 
 void frmPallixExample::cmdReadTemp_Click()
 {
-    const ReadCommandResult result = RunReadCommand(UserDecimalSeparator());
+    const ReadCommandResult result = RunReadCommand(adapter_, UserDecimalSeparator());
     if (result.temperature) {
         // Set only when it changes, so a selection in the box survives an equal reading.
         const std::wstring temperature = WideText::FromUtf8(*result.temperature);

@@ -65,7 +65,7 @@ PALLIX400_OPERATIONS(PALLIX400_FUNCTION_TYPE)
 }
 
 // Facts about the driver that the program, the simulator and the tests share.
-namespace Pallix400 {
+namespace Pallix400Api {
 #ifdef _WIN32
 inline constexpr const char* kLibraryName = "Pallix400.dll";
 #else
@@ -80,4 +80,4 @@ inline constexpr int32_t kClockBit = 1 << 0;
 inline constexpr int32_t kChipSelectBit = 1 << 1;
 // Test-pin inputs: bit 0 is the sensor's data line.
 inline constexpr int32_t kDataBit = 1 << 0;
-}  // namespace Pallix400
+}  // namespace Pallix400Api

@@ -1,5 +1,7 @@
 #include "StartupRun.h"
 
+#include "SystemError.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -89,7 +91,7 @@ StartupRun RunStartup(const std::string& program, const std::string& probeLibrar
     char outPath[] = "/tmp/startup_bench.XXXXXX";
     const int fd = mkstemp(outPath);
     if (fd < 0) {
-        return Failed(std::string("cannot create a temporary file: ") + std::strerror(errno));
+        return Failed(std::string("cannot create a temporary file: ") + platform::ErrnoText(errno));
     }
     close(fd);
 
@@ -103,7 +105,7 @@ StartupRun RunStartup(const std::string& program, const std::string& probeLibrar
     const int spawnError = posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data());
     if (spawnError != 0) {
         unlink(outPath);
-        return Failed("cannot start " + program + ": " + std::strerror(spawnError));
+        return Failed("cannot start " + program + ": " + platform::ErrnoText(spawnError));
     }
     int status = 0;
     rusage usage{};

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-using basExampleFunctions::OpenAdapter;
-
 namespace {
 
 // A count beyond the buffer, a negative one and a text with a NUL byte are
@@ -38,6 +36,7 @@ TEST_P(OpenAdapterCases, LogsTheOutcomeAndCallsTheDriverInOrder)
 {
     const OpenCase& c = GetParam();
     ScriptedDriver driver;
+    basExampleFunctions adapter(driver.Driver());
     driver.initiateResult = c.initiateResult;
     driver.errorText = c.errorText;
     driver.errorCount = c.errorCount;
@@ -45,7 +44,7 @@ TEST_P(OpenAdapterCases, LogsTheOutcomeAndCallsTheDriverInOrder)
     driver.getPortResult = c.getPortResult;
 
     std::string log = "earlier\r\n";
-    EXPECT_EQ(OpenAdapter(log), c.expectedOpen);
+    EXPECT_EQ(adapter.OpenAdapter(log), c.expectedOpen);
     EXPECT_EQ(log, "earlier\r\n" + c.expectedLog);  // appended behind what the log held
     const std::string initiate = "InitiateDriver(3)";
     const std::vector<std::string> expectedCalls =

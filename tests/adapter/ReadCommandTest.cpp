@@ -12,10 +12,9 @@ namespace {
 
 class ReadCommand : public testing::Test {
 protected:
-    void SetUp() override { basExampleFunctions::bDriverReady = false; }
-    void TearDown() override { basExampleFunctions::bDriverReady = false; }
     long Opened() const { return std::count(driver.calls.begin(), driver.calls.end(), "InitiateDriver(3)"); }
     ScriptedDriver driver;
+    basExampleFunctions adapter{driver.Driver()};
 };
 
 TEST_F(ReadCommand, FailedOpenLeavesTheTemperatureReadsNothingAndTriesAgainNextTime)
@@ -23,16 +22,16 @@ TEST_F(ReadCommand, FailedOpenLeavesTheTemperatureReadsNothingAndTriesAgainNextT
     driver.initiateResult = 0;
     driver.errorText = "No adapter";
     driver.errorCount = 10;
-    const ReadCommandResult first = RunReadCommand(".");
+    const ReadCommandResult first = RunReadCommand(adapter, ".");
     EXPECT_EQ(first.statusLog, "Error: InitiateDriver: No adapter\r\n");
     EXPECT_FALSE(first.temperature.has_value());
 
     driver.initiateResult = 1;
     driver.setPortResult = 0;
-    const ReadCommandResult second = RunReadCommand(".");
+    const ReadCommandResult second = RunReadCommand(adapter, ".");
     EXPECT_EQ(second.statusLog, "Can not set Port1\r\nPort: 1\r\n");  // only this attempt's lines
     EXPECT_FALSE(second.temperature.has_value());
-    EXPECT_FALSE(basExampleFunctions::bDriverReady);
+    EXPECT_FALSE(adapter.bDriverReady);
     EXPECT_EQ(Opened(), 2);
     EXPECT_TRUE(driver.Patterns().empty());
 }
@@ -49,11 +48,11 @@ class MissingOperation : public ReadCommand, public testing::WithParamInterface<
 
 TEST_P(MissingOperation, IsReportedInTheLogAndLeavesTheFlagAsItWas)
 {
-    driver.Without(GetParam().operation).Frame(400);
-    const ReadCommandResult result = RunReadCommand(".");
+    adapter = basExampleFunctions(driver.Without(GetParam().operation).Frame(400).Driver());
+    const ReadCommandResult result = RunReadCommand(adapter, ".");
     EXPECT_EQ(result.statusLog, GetParam().expectedLog);
     EXPECT_EQ(result.temperature, GetParam().temperature);
-    EXPECT_EQ(basExampleFunctions::bDriverReady, GetParam().temperature.has_value());
+    EXPECT_EQ(adapter.bDriverReady, GetParam().temperature.has_value());
 }
 
 const MissingCase kMissing[] = {
@@ -67,14 +66,46 @@ INSTANTIATE_TEST_SUITE_P(Operations, MissingOperation, testing::ValuesIn(kMissin
 
 TEST_F(ReadCommand, AMissingOperationIsRunTimeError453)
 {
-    driver.Without("GetPort");
     try {
-        Pallix400::GetPort();
+        driver.Without("GetPort").Driver().GetPort();
         ADD_FAILURE() << "no error";
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), 453);
     }
 }
+
+// Each press's log, with a driver library found as the program finds the
+// simulator (the tests' own library in its place) or with a real driver.
+struct PressCase {
+    const char* name;
+    bool simulator;
+    std::vector<std::string> logs;
+};
+
+const std::string kSimulated = std::string("Simulated adapter: no ") + Pallix400Api::kLibraryName + " is installed\r\n";
+
+const PressCase kPresses[] = {
+    {"TheSimulatorsLineStartsEveryPress", true, {kSimulated + "Port: 1\r\n", kSimulated, kSimulated}},
+    {"AnOpenRealDriverLogsNothing", false, {"Port: 1\r\n", "", ""}},
+};
+
+class Presses : public ReadCommand, public testing::WithParamInterface<PressCase> {};
+
+TEST_P(Presses, LogTheirOwnLines)
+{
+    driver.Frame(400).Frame(400).Frame(400);
+    if (GetParam().simulator) {
+        adapter = basExampleFunctions(Pallix400("no-driver-installed", PALLIX_TEST_DRIVER));
+    }
+    for (const std::string& log : GetParam().logs) {
+        const ReadCommandResult result = RunReadCommand(adapter, ".");
+        EXPECT_EQ(result.statusLog, log);
+        EXPECT_EQ(result.temperature, "25");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Drivers, Presses, testing::ValuesIn(kPresses),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct FormatCase {
     int32_t raw;

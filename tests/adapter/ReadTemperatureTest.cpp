@@ -3,16 +3,16 @@
 
 #include <gtest/gtest.h>
 
-namespace bef = basExampleFunctions;
+using bef = basExampleFunctions;
 
 namespace {
 
-// The driver is ready for each test and not ready afterwards.
+// The driver is ready for each test.
 class ReadTemperature : public testing::Test {
 protected:
-    void SetUp() override { bef::bDriverReady = true; }
-    void TearDown() override { bef::bDriverReady = false; }
+    void SetUp() override { adapter.bDriverReady = true; }
     ScriptedDriver driver;
+    basExampleFunctions adapter{driver.Driver()};
 };
 
 // 3, 1, seventeen times (0, 1), 3.
@@ -33,15 +33,15 @@ std::vector<int32_t> Samples(const std::string& bits, int32_t zero = 0, int32_t 
 
 TEST_F(ReadTemperature, WithoutAReadyDriverCallsNothingAndWaitsNot)
 {
-    bef::bDriverReady = false;
-    EXPECT_EQ(bef::ReadTemperature(), bef::kNoReading);
+    adapter.bDriverReady = false;
+    EXPECT_EQ(adapter.ReadTemperature(), bef::kNoReading);
     EXPECT_TRUE(driver.calls.empty());
 }
 
 TEST_F(ReadTemperature, WritesIdleWaitsSelectsClocksSeventeenBitsAndDeselects)
 {
     driver.Frame(400);
-    EXPECT_EQ(bef::ReadTemperature(), 400);
+    EXPECT_EQ(adapter.ReadTemperature(), 400);
     EXPECT_EQ(driver.Patterns(), kPatterns);
 
     const auto& calls = driver.calls;
@@ -77,7 +77,7 @@ class ReadFrames : public ReadTemperature, public testing::WithParamInterface<Fr
 TEST_P(ReadFrames, DecodesOrRejectsTheFrame)
 {
     driver.samples = Samples(GetParam().bits);
-    EXPECT_EQ(bef::ReadTemperature(), GetParam().expected);
+    EXPECT_EQ(adapter.ReadTemperature(), GetParam().expected);
     EXPECT_EQ(driver.Patterns(), kPatterns);  // rejected frames end deselected too
 }
 
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Frames, ReadFrames, testing::ValuesIn(kFrames),
 TEST_F(ReadTemperature, TakesEveryOddSampleForAOneBitAndEveryEvenOneForAZero)
 {
     driver.samples = Samples("0 000110010000 0110", -2, -1);
-    EXPECT_EQ(bef::ReadTemperature(), 400);
+    EXPECT_EQ(adapter.ReadTemperature(), 400);
 }
 
 }  // namespace

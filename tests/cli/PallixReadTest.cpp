@@ -2,7 +2,6 @@
 
 #include "ScriptedDriver.h"
 #include "SimulatedClock.h"
-#include "basExampleFunctions.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +16,6 @@ constexpr int32_t kRejected = 9999;  // a frame whose trailer is wrong
 
 class PallixRead : public testing::Test {
 protected:
-    void TearDown() override { basExampleFunctions::bDriverReady = false; }
-
     // pallix-read with `arguments` against `frames`: its exit status, and its
     // standard output in `output`.
     int Run(const std::vector<const char*>& arguments, const std::vector<int32_t>& frames)
@@ -32,7 +29,7 @@ protected:
         }
         argv.push_back(nullptr);
         testing::internal::CaptureStdout();
-        const int status = RunPallixRead(static_cast<int>(argv.size() - 1), argv.data());
+        const int status = RunPallixRead(static_cast<int>(argv.size() - 1), argv.data(), driver.Driver());
         output = testing::internal::GetCapturedStdout();
         return status;
     }

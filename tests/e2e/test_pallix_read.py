@@ -95,9 +95,10 @@ class CommandLine(unittest.TestCase):
 
 
 class Output(unittest.TestCase):
-    def test_text_is_the_temperature_with_a_decimal_point_whatever_the_locale(self):
-        status, out, err = pallix_read(PALLIX400_SIM_TEMP="25.0625", LC_ALL="de_DE.UTF-8")
-        self.assertEqual((status, out), (0, "25.0625 °C\n"))
+    def test_text_is_the_temperature_with_a_decimal_point_whatever_the_locale_and_the_simulator_named_once(self):
+        status, out, err = pallix_read("--count", "2", "--interval", "0", PALLIX400_SIM_TEMP="25.0625",
+                                       LC_ALL="de_DE.UTF-8")
+        self.assertEqual((status, out), (0, "25.0625 °C\n" * 2))
         self.assertEqual(err.splitlines(), [SIMULATED, "Port: 1"])
 
     def test_the_drivers_text_is_read_in_the_users_encoding(self):

@@ -32,7 +32,7 @@ Pallix400::Operations FuzzedDriver()
     Pallix400::Operations driver;
     driver.InitiateDriver = [](int32_t) {
         calls += 'I';
-        return input->ConsumeBool() ? Pallix400::kDriverReady : Answer();
+        return input->ConsumeBool() ? Pallix400Api::kDriverReady : Answer();
     };
     driver.CopyErrorText = [](int32_t, char* buffer, int32_t size) {
         calls += 'C';
@@ -114,13 +114,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     input = &provider;
     platform::ReplaceSleep([](std::chrono::milliseconds) { calls += 'Z'; });
     const Pallix400::Operations driver = FuzzedDriver();
-    const Pallix400::ScopedDriver installed(driver);
-    basExampleFunctions::bDriverReady = false;
+    basExampleFunctions adapter{Pallix400(driver)};
     const std::string separator = provider.ConsumeRandomLengthString(4);
     for (int press = provider.ConsumeIntegralInRange(1, 3); press > 0; --press) {
-        const bool wasOpen = basExampleFunctions::bDriverReady;
+        const bool wasOpen = adapter.bDriverReady;
         calls.clear();
-        const ReadCommandResult result = RunReadCommand(separator);
+        const ReadCommandResult result = RunReadCommand(adapter, separator);
         Require(!result.raw || (*result.raw >= SensorFrame::kMinimum && *result.raw <= SensorFrame::kMaximum),
                 "a reading outside the sensor's range");
         Require(WholeLines(result.statusLog), "a status log that is not whole CR LF lines");

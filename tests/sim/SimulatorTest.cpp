@@ -42,8 +42,8 @@ std::string ErrorText(int32_t code)
 // InitiateDriver(3) and SetPort(1), as the program opens the adapter.
 void OpenDriver()
 {
-    const int32_t code = InitiateDriver(Pallix400::kInitiateMode);
-    ASSERT_EQ(code, Pallix400::kDriverReady) << ErrorText(code);
+    const int32_t code = InitiateDriver(Pallix400Api::kInitiateMode);
+    ASSERT_EQ(code, Pallix400Api::kDriverReady) << ErrorText(code);
     ASSERT_NE(SetPort(1), 0);
 }
 
@@ -62,7 +62,7 @@ std::string ReadCycle(int bits = 17, const std::function<void()>& whileSelected 
         int32_t inputs = -1;
         EXPECT_EQ(WriteTestpins(0), 1);
         EXPECT_EQ(ReadTestpins(&inputs), 1);
-        samples += (inputs & Pallix400::kDataBit) != 0 ? '1' : '0';
+        samples += (inputs & Pallix400Api::kDataBit) != 0 ? '1' : '0';
         EXPECT_EQ(WriteTestpins(1), 1);
     }
     EXPECT_EQ(WriteTestpins(3), 1);
@@ -126,7 +126,7 @@ TEST_P(Settings, GiveTheProgramWhatTheAdapterWould)
     }
     Control{}.Seed(42);
     std::string outcome;
-    if (const int32_t code = InitiateDriver(Pallix400::kInitiateMode); code != Pallix400::kDriverReady) {
+    if (const int32_t code = InitiateDriver(Pallix400Api::kInitiateMode); code != Pallix400Api::kDriverReady) {
         const std::string message = ErrorText(code);
         EXPECT_LE(message.size(), 100U) << "more than the program reads: " << message;
         outcome = "InitiateDriver fails: " + message;
@@ -257,7 +257,7 @@ TEST_F(Trace, ToAFifoIsRefusedAtStartRatherThanBlocking)
 {
     ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
     SetEnvironment("PALLIX400_SIM_TRACE", path_);
-    const std::string text = ErrorText(InitiateDriver(Pallix400::kInitiateMode));
+    const std::string text = ErrorText(InitiateDriver(Pallix400Api::kInitiateMode));
     EXPECT_EQ(text.rfind("the trace goes to regular files only", 0), 0U) << text;
 }
 

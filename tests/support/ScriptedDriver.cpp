@@ -68,7 +68,6 @@ ScriptedDriver::ScriptedDriver()
     operations_.GetPort = &ScriptedDriverCalls::GetPort;
     operations_.WriteTestpins = &ScriptedDriverCalls::WriteTestpins;
     operations_.ReadTestpins = &ScriptedDriverCalls::ReadTestpins;
-    installed_.emplace(operations_);
     previousSleep_ = platform::ReplaceSleep([](std::chrono::milliseconds duration) {
         Record("Sleep(" + std::to_string(static_cast<int32_t>(duration.count())) + ")");
     });
@@ -77,7 +76,6 @@ ScriptedDriver::ScriptedDriver()
 ScriptedDriver::~ScriptedDriver()
 {
     platform::ReplaceSleep(std::move(previousSleep_));
-    installed_.reset();
     active = nullptr;
 }
 

@@ -4,14 +4,13 @@
 #include "Sleep.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 // An in-process driver for tests: it serves scripted answers and pin samples,
-// records every call, and replaces the program's wait with a recorder. While
-// one lives, the program talks to it instead of the driver library. One at a
-// time.
+// records every call, and replaces the program's wait with a recorder. A
+// Pallix400 made by Driver() talks to it instead of a driver library. One at
+// a time.
 class ScriptedDriver {
 public:
     ScriptedDriver();
@@ -20,7 +19,7 @@ public:
     ScriptedDriver& operator=(const ScriptedDriver&) = delete;
 
     // What the driver answers; the defaults are a healthy adapter on port 1.
-    int32_t initiateResult = Pallix400::kDriverReady;
+    int32_t initiateResult = Pallix400Api::kDriverReady;
     std::string errorText;   // the bytes CopyErrorText copies ...
     int32_t errorCount = 0;  // ... and what it returns
     int32_t setPortResult = 1;
@@ -32,8 +31,11 @@ public:
 
     // Appends the 17 samples of a frame for `raw` with `trailer`.
     ScriptedDriver& Frame(int32_t raw, uint32_t trailer = 0b0110);
-    // Makes the named operation missing, as in a library that lacks it.
+    // Makes the named operation missing, as in a library that lacks it, for
+    // the drivers made from now on.
     ScriptedDriver& Without(const std::string& operation);
+    // A driver whose every call comes here.
+    Pallix400 Driver() const { return Pallix400(operations_); }
 
     // Calls in order, e.g. "InitiateDriver(3)", "CopyErrorText(7,100)", "SetPort(1)",
     // "GetPort()", "WriteTestpins(3)", "Sleep(300)", "ReadTestpins()".
@@ -43,7 +45,6 @@ public:
 private:
     friend struct ScriptedDriverCalls;
     Pallix400::Operations operations_;
-    std::optional<Pallix400::ScopedDriver> installed_;
     platform::SleepFunction previousSleep_;
     std::size_t nextSample_ = 0;
 };

@@ -30,7 +30,7 @@ int32_t Setting(const char* name, int32_t fallback)
 
 PALLIX400_EXPORT int32_t PALLIX400_CALL InitiateDriver(int32_t)
 {
-    return Setting("PALLIX_TEST_DRIVER_INIT", Pallix400::kDriverReady);
+    return Setting("PALLIX_TEST_DRIVER_INIT", Pallix400Api::kDriverReady);
 }
 
 PALLIX400_EXPORT int32_t PALLIX400_CALL CopyErrorText(int32_t, char* buffer, int32_t size)
@@ -70,7 +70,7 @@ PALLIX400_EXPORT int32_t PALLIX400_CALL WriteTestpins(int32_t pattern)
 #ifndef TEST_DRIVER_WITHOUT_READTESTPINS
 PALLIX400_EXPORT int32_t PALLIX400_CALL ReadTestpins(int32_t* inputs)
 {
-    *inputs = sensor.DataLine() ? Pallix400::kDataBit : 0;
+    *inputs = sensor.DataLine() ? Pallix400Api::kDataBit : 0;
     return Setting("PALLIX_TEST_DRIVER_READ_RESULT", 1);
 }
 #endif

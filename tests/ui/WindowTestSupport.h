@@ -14,10 +14,10 @@
 #include <memory>
 
 // A window as the program shows it: created, loaded, shown and active.
-inline std::unique_ptr<frmPallixExample> ShowLoadedWindow()
+inline std::unique_ptr<frmPallixExample>
+ShowLoadedWindow(std::unique_ptr<frmPallixExample> window = std::make_unique<frmPallixExample>())
 {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));  // as main() names it
-    auto window = std::make_unique<frmPallixExample>();
     window->Form_Load();
     window->show();
     QApplication::setActiveWindow(window.get());

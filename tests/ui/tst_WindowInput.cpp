@@ -66,7 +66,7 @@ private slots:
         QFETCH(QString, outcome);
         ScriptedDriver driver;
         driver.Frame(400).Frame(401);
-        auto window = ShowLoadedWindow();
+        auto window = ShowLoadedWindow(std::make_unique<frmPallixExample>(nullptr, driver.Driver()));
         PressRead(*window);  // shows 25
         driver.calls.clear();
         QApplication::clipboard()->setText(QStringLiteral("pasted"));

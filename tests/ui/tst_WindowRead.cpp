@@ -1,8 +1,6 @@
 // Presses of Read through the window: what the two boxes show.
-#include "Pallix400.h"
 #include "ScriptedDriver.h"
 #include "WindowTestSupport.h"
-#include "basExampleFunctions.h"
 
 class WindowRead : public QObject {
     Q_OBJECT
@@ -14,14 +12,15 @@ private slots:
         driver.initiateResult = 0;
         driver.errorText = "No adapter";
         driver.errorCount = 10;
-        basExampleFunctions::bDriverReady = true;  // as an earlier window left it: loading clears it
-        auto window = ShowLoadedWindow();
+        auto window = std::make_unique<frmPallixExample>(nullptr, driver.Driver());
+        window->Adapter().bDriverReady = true;  // loading clears it
+        window = ShowLoadedWindow(std::move(window));
         QCOMPARE(window->windowTitle(), QStringLiteral("PallixExample"));  // never the stored "Example"
         PressRead(*window);
         QCOMPARE(TemperatureShown(*window), QStringLiteral("No value"));
         QCOMPARE(StatusLog(*window), QStringLiteral("Error: InitiateDriver: No adapter\n"));
 
-        driver.initiateResult = Pallix400::kDriverReady;
+        driver.initiateResult = Pallix400Api::kDriverReady;
         driver.Frame(400).Frame(400).Frame(400, 0b0111);
         PressRead(*window);
         QCOMPARE(TemperatureShown(*window), QStringLiteral("25"));

@@ -1,10 +1,8 @@
 // The Win32 window's keys, its boxes after a read, closing, and the report
 // of an untrapped run-time error, in-process under Wine.
 #include "EventBoundary.h"
-#include "Pallix400.h"
 #include "RuntimeError.h"
 #include "WindowTestSupport.h"
-#include "basExampleFunctions.h"
 
 #include <gtest/gtest.h>
 
@@ -37,14 +35,13 @@ TEST(Input, CloseAltCEnterTheCloseBoxAndAltF4EndTheLoopWithStatusZeroAndCallNoDr
     const std::filesystem::path log = std::filesystem::temp_directory_path() / "pallix-close.log";
     std::filesystem::remove(log);
     _putenv_s("PALLIX_TEST_DRIVER_LOG", log.string().c_str());
-    Pallix400::ResetLoader(PALLIX_TEST_DRIVER, "");
     // To the window (null) or a control; a dialog key when the message is a key's.
     for (const auto& [control, message, key] :
          {std::tuple{"cmdClose", UINT{BM_CLICK}, WPARAM{0}}, std::tuple{"", UINT{WM_SYSCHAR}, WPARAM{'c'}},
           std::tuple{"", UINT{WM_KEYDOWN}, WPARAM{VK_RETURN}}, std::tuple{"", UINT{WM_CLOSE}, WPARAM{0}},
           std::tuple{"", UINT{WM_SYSCOMMAND}, WPARAM{SC_CLOSE}}}) {
-        ShownWindow window;
-        basExampleFunctions::bDriverReady = true;  // so that a read would write to the pins at once
+        ShownWindow window{Pallix400(PALLIX_TEST_DRIVER, "")};
+        window.form.Adapter().bDriverReady = true;  // so that a read would write to the pins at once
         if (message == WM_SYSCHAR || message == WM_KEYDOWN) {
             DialogKey(window.form.Window(), message, key);
         } else {
@@ -55,8 +52,6 @@ TEST(Input, CloseAltCEnterTheCloseBoxAndAltF4EndTheLoopWithStatusZeroAndCallNoDr
     }
     EXPECT_FALSE(std::filesystem::exists(log));
     _putenv_s("PALLIX_TEST_DRIVER_LOG", "");
-    basExampleFunctions::bDriverReady = false;
-    Pallix400::ResetLoader();
 }
 
 // No driver installed: the simulator beside the program, and the reading in
@@ -67,14 +62,11 @@ TEST(Input, AltRReadsThroughTheSimulatorInTheUsersDecimalSeparator)
     GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, previous, 8);
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, L",");
     _putenv_s("PALLIX400_SIM_TEMP", "25.0625");
-    Pallix400::ResetLoader("Pallix400.dll", Pallix400::BundledSimulator());
     ShownWindow window;
     DialogKey(window.form.Window(), WM_SYSCHAR, 'r');
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, previous);
     EXPECT_EQ(TextOf(window["txtTemperatur"]), L"25,0625");
     EXPECT_EQ(TextOf(window["txtOutput"]), L"Simulated adapter: no Pallix400.dll is installed\r\nPort: 1\r\n");
-    basExampleFunctions::bDriverReady = false;
-    Pallix400::ResetLoader();
 }
 
 TEST(Input, AnUntrappedErrorIsReportedWithItsNumberAndEndsTheLoopWithStatusOne)

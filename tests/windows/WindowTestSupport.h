@@ -5,12 +5,14 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 #include <windows.h>
 
 // A window as the program shows it: created, loaded and shown.
 struct ShownWindow {
-    ShownWindow()
+    explicit ShownWindow(Pallix400 driver = Pallix400())
+        : form(std::move(driver))
     {
         form.Form_Load();
         ShowWindow(form.Window(), SW_SHOWNORMAL);

@@ -2,7 +2,6 @@
 // libraries that cannot serve, the safe search, and pallix-read against the
 // simulator DLL, found by its operations' plain names, run in-process so that
 // one start of the test program covers them all.
-#include "Pallix400.h"
 #include "PallixRead.h"
 #include "ReadCommand.h"
 #include "basExampleFunctions.h"
@@ -20,28 +19,18 @@
 
 namespace {
 
-class WindowsDriver : public testing::Test {
-protected:
-    void SetUp() override { basExampleFunctions::bDriverReady = false; }
-    void TearDown() override
-    {
-        Pallix400::ResetLoader();
-        basExampleFunctions::bDriverReady = false;
-    }
-};
-
 struct LoadCase {
     const char* name;
     std::string library;
     std::string log;  // how the press's status log starts
 };
 
-class Libraries : public WindowsDriver, public testing::WithParamInterface<LoadCase> {};
+class Libraries : public testing::TestWithParam<LoadCase> {};
 
 TEST_P(Libraries, ThatCannotServeShowInTheLog)
 {
-    Pallix400::ResetLoader(GetParam().library, "");
-    const std::string log = RunReadCommand(".").statusLog;
+    basExampleFunctions adapter{Pallix400(GetParam().library, "")};
+    const std::string log = RunReadCommand(adapter, ".").statusLog;
     EXPECT_EQ(log.substr(0, GetParam().log.size()), GetParam().log) << log;
 }
 
@@ -54,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LoadCase{"NotADll", kNotADll, "Error: Cannot load the driver library: " + kNotADll + ": "}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(WindowsDriver, ADllInTheCurrentFolderIsNeverLoaded)
+TEST(WindowsDriver, ADllInTheCurrentFolderIsNeverLoaded)
 {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "pallix-current-folder";
     std::filesystem::create_directories(folder);
@@ -62,14 +51,14 @@ TEST_F(WindowsDriver, ADllInTheCurrentFolderIsNeverLoaded)
                                std::filesystem::copy_options::overwrite_existing);
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);
-    Pallix400::ResetLoader("Pallix400.dll", "");  // the simulator out of reach
-    const std::string log = RunReadCommand(".").statusLog;
+    basExampleFunctions adapter{Pallix400("Pallix400.dll", "")};  // the simulator out of reach
+    const std::string log = RunReadCommand(adapter, ".").statusLog;
     std::filesystem::current_path(previous);
     EXPECT_EQ(log, "Error: File not found: Pallix400.dll\r\n");
 }
 
 // pallix-read against the simulator in simulator\ beside this program.
-class Reader : public WindowsDriver {
+class Reader : public testing::Test {
 protected:
     // pallix-read with `arguments` on the simulator at 25.0625 degrees: its
     // exit status, with what it wrote to standard output and error.
@@ -78,8 +67,6 @@ protected:
         _putenv_s("PALLIX400_SIM_TEMP", "25.0625");
         _putenv_s("PALLIX400_SIM_FAULT", fault);
         _putenv_s("PALLIX400_SIM_NOISE", "1");
-        Pallix400::ResetLoader();
-        basExampleFunctions::bDriverReady = false;
         std::vector<char*> argv{const_cast<char*>("pallix-read")};
         for (const std::string& argument : arguments) {
             argv.push_back(const_cast<char*>(argument.c_str()));

@@ -1,11 +1,14 @@
 #include "DynamicLibrary.h"
 
 #ifdef _WIN32
+#include "ExecutableDirectory.h"
+#include "SystemError.h"
+#include "WideText.h"
+
 #include <windows.h>
 #else
 #include <dlfcn.h>
 #include <locale.h>
-#include <unistd.h>
 #endif
 
 #include <algorithm>
@@ -13,42 +16,10 @@
 #include <iterator>
 
 // The only place that talks to the platform's loader.
+namespace platform {
 namespace {
 
 #ifdef _WIN32
-
-std::wstring Wide(const std::string& text)
-{
-    std::wstring wide(text.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                                           static_cast<int>(wide.size()));
-    wide.resize(static_cast<std::size_t>(std::max(length, 0)));
-    return wide;
-}
-
-std::string Utf8(const wchar_t* text, int length)
-{
-    std::string narrow(static_cast<std::size_t>(length) * 3, '\0');
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text, length, narrow.data(), static_cast<int>(narrow.size()), nullptr, nullptr);
-    narrow.resize(static_cast<std::size_t>(std::max(size, 0)));
-    return narrow;
-}
-
-// The system's explanation of an error code, without its final line break.
-std::string SystemMessage(DWORD error)
-{
-    wchar_t* text = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string message = length > 0 ? Utf8(text, static_cast<int>(length)) : "error " + std::to_string(error);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
-        message.pop_back();
-    }
-    return message;
-}
 
 bool IsFile(const std::wstring& path)
 {
@@ -61,19 +32,19 @@ bool IsFile(const std::wstring& path)
 void* OpenLibrary(const std::string& name, DynamicLibrary::Failure& failure)
 {
     const bool bare = name.find_first_of("\\/:") == std::string::npos;
-    const std::wstring wide = Wide(name);
+    const std::wstring wide = WideText::FromUtf8(name);
     const DWORD flags = bare ? LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32
                              : LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
     HMODULE module = LoadLibraryExW(wide.c_str(), nullptr, flags);
     if (module == nullptr) {
         const DWORD error = GetLastError();
-        failure.text = name + ": " + SystemMessage(error);
+        failure.text = name + ": " + WindowsErrorText(error);
         // A missing dependency is "not found" too; only the library itself
         // missing from every place searched counts as not found.
         std::array<wchar_t, MAX_PATH> system{};
         GetSystemDirectoryW(system.data(), MAX_PATH);
         const std::wstring places[] = {
-            bare ? Wide(platform::ExecutableDirectory()) + L"\\" + wide : wide,
+            bare ? WideText::FromUtf8(ExecutableDirectory()) + L"\\" + wide : wide,
             bare ? std::wstring(system.data()) + L"\\" + wide : std::wstring(),
         };
         failure.notFound = std::none_of(std::begin(places), std::end(places),
@@ -86,7 +57,7 @@ void* FindSymbol(void* handle, const char* name, std::string& reason)
 {
     FARPROC address = GetProcAddress(static_cast<HMODULE>(handle), name);
     if (address == nullptr) {
-        reason = SystemMessage(GetLastError());
+        reason = WindowsErrorText(GetLastError());
     }
     return reinterpret_cast<void*>(address);
 }
@@ -179,18 +150,4 @@ void DynamicLibrary::Closer::operator()(void* handle) const noexcept
     CloseLibrary(handle);
 }
 
-std::string platform::ExecutableDirectory()
-{
-#ifdef _WIN32
-    std::array<wchar_t, 32768> path{};
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    const std::string program = length > 0 && length < path.size() ? Utf8(path.data(), static_cast<int>(length)) : "";
-    const std::size_t separator = program.find_last_of("\\/");
-#else
-    std::array<char, 4096> path{};
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size() - 1);
-    const std::string program(path.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
-    const std::size_t separator = program.rfind('/');
-#endif
-    return separator == std::string::npos ? std::string() : program.substr(0, separator);
-}
+}  // namespace platform

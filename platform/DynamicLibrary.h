@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+namespace platform {
+
 // A shared library opened with the system loader, closed when the last owner
 // lets it go.
 class DynamicLibrary {
@@ -31,8 +33,4 @@ private:
     std::unique_ptr<void, Closer> handle_;
 };
 
-namespace platform {
-// The directory of the running program, without a final separator; empty
-// when the system does not say.
-std::string ExecutableDirectory();
 }  // namespace platform
