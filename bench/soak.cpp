@@ -5,7 +5,7 @@
 //   soak [CYCLES [PRESSES]]     (defaults: 100000, 1000)
 #include "Sleep.h"
 #include "basExampleFunctions.h"
-#include "frmPallixExample.h"
+#include "frmPallixExampleQt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -53,8 +53,8 @@ int main(int argc, char* argv[])
     adapter.reset();  // closes the driver, so that a leak in it would show too
 
     QApplication app(argc, argv);
-    auto window = std::make_unique<frmPallixExample>();
-    window->Form_Load();
+    auto window = std::make_unique<frmPallixExampleQt>();
+    window->Form().Load();
     window->show();
     auto* read = window->findChild<QAbstractButton*>(QStringLiteral("cmdReadTemp"));
     read->click();  // the first press opens the adapter

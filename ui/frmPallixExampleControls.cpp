@@ -58,7 +58,7 @@ QWidget* CreateLabel(const Control& control, QWidget* container)
 {
     auto* label = control.type == ControlType::Link ? new LinkLabel(container) : new QLabel(container);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Alignment(control) | Qt::AlignVCenter);
+    label->setAlignment(Alignment(control) | Qt::AlignTop);
     label->setText(Caption(control));
     return label;
 }
@@ -126,11 +126,6 @@ QWidget* CreateWidget(const Control& control, QWidget* container)
     return nullptr;
 }
 
-bool TakesFocus(ControlType type)
-{
-    return type == ControlType::TextBox || type == ControlType::MultiLineTextBox || type == ControlType::CommandButton;
-}
-
 }  // namespace
 
 QWidget* Create(const Control& control, QWidget* container)
@@ -141,23 +136,17 @@ QWidget* Create(const Control& control, QWidget* container)
         widget->setGeometry(Geometry(control));
         // Mouse moves over a control are its own; the window sees only
         // those over its own surface.
-        widget->setAttribute(Qt::WA_NoMousePropagation);
-        widget->setFocusPolicy(TakesFocus(control.type) ? Qt::StrongFocus : Qt::NoFocus);
+        widget->setAttribute(Qt::WA_NoMousePropagation, !control.isSurface);
+        widget->setFocusPolicy(control.takesFocus ? Qt::StrongFocus : Qt::NoFocus);
     }
-    if (control.type == ControlType::Link) {
-        // As wide as its text needs, so that the strip beside it stays the
-        // window's own surface.
+    if (control.fitsText) {
         const int textWidth = widget->fontMetrics().horizontalAdvance(Caption(control));
         widget->resize(std::max(widget->width(), textWidth), widget->height());
     }
-    if (control.type == ControlType::Frame || control.type == ControlType::CommandButton) {
-        // The window's pointer shows over its surface and the labels and
-        // pictures on it; frames, what they hold, and buttons keep their own
-        // (text boxes have theirs already).
+    // A control inherits the window's pointer unless it has its own (text
+    // boxes have theirs already).
+    if (!control.showsWindowPointer && !widget->testAttribute(Qt::WA_SetCursor)) {
         widget->setCursor(Qt::ArrowCursor);
-    }
-    if (control.tabIndex != frmPallixExampleLayout::kNoTabIndex) {
-        widget->setProperty(kTabIndexProperty, control.tabIndex);
     }
     return widget;
 }

@@ -1,6 +1,5 @@
-#include "EventBoundary.h"
 #include "WindowTexts.h"
-#include "frmPallixExample.h"
+#include "frmPallixExampleQt.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -104,14 +103,15 @@ int main(int argc, char* argv[])
     SetProgramIdentity();
     QGuiApplication::setApplicationDisplayName(QString::fromUtf8(WindowTexts::kApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.miral.PallixExample"));
-    QApplication::setFont(frmPallixExample::DialogFont());
+    QApplication::setFont(frmPallixExampleQt::DialogFont());
     if (const auto status = CheckCommandLine(QCoreApplication::arguments())) {
         return *status;
     }
 
-    frmPallixExample window;
-    if (!EventBoundary::Run([&window] { window.Form_Load(); })) {
-        return EventBoundary::kExitStatus;
+    frmPallixExampleQt window;
+    window.Form().Load();
+    if (const auto status = window.EndStatus()) {
+        return *status;
     }
     window.show();
     return QApplication::exec();

@@ -24,25 +24,29 @@ struct WindowKind {
     DWORD extendedStyle;
 };
 
+// Labels keep their text at the top, as static controls do, on one line.
 WindowKind KindOf(const Control& control)
 {
-    const DWORD textAlign = control.alignment == TextAlignment::Right ? ES_RIGHT : ES_LEFT;
+    const bool right = control.alignment == TextAlignment::Right;
+    const DWORD boxAlign = right ? ES_RIGHT : ES_LEFT;
+    const DWORD labelAlign = (right ? SS_RIGHT : SS_LEFTNOWORDWRAP) | SS_NOPREFIX;
+    const DWORD tabStop = control.takesFocus ? WS_TABSTOP : 0;
     switch (control.type) {
     case ControlType::Frame:
         return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlType::Label:
-        return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+        return {L"STATIC", labelAlign, 0};
     case ControlType::Link:
         // SS_NOTIFY: the link takes the mouse itself, the window's other
         // labels let it through.
-        return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, 0};
+        return {L"STATIC", labelAlign | SS_NOTIFY, 0};
     case ControlType::TextBox:
-        return {L"EDIT", WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL | textAlign, WS_EX_CLIENTEDGE};
+        return {L"EDIT", tabStop | ES_READONLY | ES_AUTOHSCROLL | boxAlign, WS_EX_CLIENTEDGE};
     case ControlType::MultiLineTextBox:
         // No scroll bars; the caret still scrolls to the lines below.
-        return {L"EDIT", WS_TABSTOP | ES_READONLY | ES_MULTILINE | ES_AUTOVSCROLL | textAlign, WS_EX_CLIENTEDGE};
+        return {L"EDIT", tabStop | ES_READONLY | ES_MULTILINE | ES_AUTOVSCROLL | boxAlign, WS_EX_CLIENTEDGE};
     case ControlType::CommandButton:
-        return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+        return {L"BUTTON", tabStop | BS_PUSHBUTTON, 0};
     case ControlType::Line:
     case ControlType::Image:
         break;
@@ -61,11 +65,9 @@ RECT Place(const Control& stored, const std::vector<Element>& placed, POINT dpi,
 {
     const Control control = frmPallixExampleLayout::AsShown(stored);
     POINT origin{0, 0};
-    if (control.container != nullptr) {
-        const auto frame = std::find_if(placed.begin(), placed.end(), [&](const Element& element) {
-            return std::strcmp(element.control->name, control.container) == 0;
-        });
-        origin = {frame->rect.left, frame->rect.top};
+    if (control.container != ControlId::Window) {
+        const RECT& frame = placed.at(frmPallixExampleLayout::Index(control.container)).rect;
+        origin = {frame.left, frame.top};
     }
     const int left = origin.x + TwipsToPixels(control.left, dpi.x);
     const int top = origin.y + TwipsToPixels(control.top, dpi.y);
@@ -97,7 +99,7 @@ void FitToText(Element& element)
 
 bool InFrame(const Element& inner, const Element& frame)
 {
-    return inner.control->container != nullptr && std::strcmp(inner.control->container, frame.control->name) == 0;
+    return inner.control->container == frame.control->id;
 }
 
 bool Overlap(const RECT& a, const RECT& b)
@@ -137,17 +139,16 @@ std::vector<const Element*> ChildOrder(const std::vector<Element>& elements)
 
 }  // namespace
 
-HBITMAP Pictures::For(const char* name) const
+HBITMAP Pictures::For(const char* picture) const
 {
-    return std::strcmp(name, frmPallixExampleLayout::kAdapterPicture) == 0 ? adapter : logo;
+    return std::strcmp(picture, frmPallixExampleLayout::kAdapterPicture) == 0 ? adapter : logo;
 }
 
-int ControlId(const char* name)
+ControlId FromChildWindowId(int id)
 {
-    const auto controls = frmPallixExampleLayout::Controls();
-    const auto found = std::find_if(controls.begin(), controls.end(),
-                                    [name](const Control& control) { return std::strcmp(control.name, name) == 0; });
-    return kFirstId + static_cast<int>(found - controls.begin());
+    const auto index = static_cast<std::size_t>(id - kFirstId);
+    return id >= kFirstId && index < frmPallixExampleLayout::kControlCount ? static_cast<ControlId>(index)
+                                                                           : ControlId::Window;
 }
 
 int TwipsToPixels(int twips, int dotsPerInch)
@@ -172,14 +173,14 @@ std::vector<Element> Create(HWND parent, HFONT font, const Pictures& pictures)
         const WindowKind kind = KindOf(control);
         const std::wstring caption = WideText::FromUtf8(control.caption != nullptr ? control.caption : "");
         const RECT& r = element->rect;
-        const auto id = static_cast<INT_PTR>(ControlId(control.name));
+        const auto id = static_cast<INT_PTR>(ChildWindowId(control.id));
         HWND window = CreateWindowExW(kind.extendedStyle, kind.className, caption.c_str(),
                                       WS_CHILD | WS_VISIBLE | kind.style, r.left, r.top, r.right - r.left,
                                       r.bottom - r.top, parent, reinterpret_cast<HMENU>(id), instance, nullptr);
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         Element& made = elements[static_cast<std::size_t>(element - elements.data())];
         made.window = window;
-        if (control.type == ControlType::Link) {
+        if (control.fitsText) {
             FitToText(made);
             SetWindowPos(window, nullptr, 0, 0, made.rect.right - made.rect.left, made.rect.bottom - made.rect.top,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -208,6 +209,20 @@ void PaintWindowless(HDC dc, const std::vector<Element>& elements, const Picture
     DeleteDC(source);
     SelectObject(dc, previousPen);
     DeleteObject(pen);
+}
+
+ControlId ControlAt(HWND parent, const std::vector<Element>& elements, POINT point)
+{
+    HWND child = ChildWindowFromPointEx(parent, point, CWP_SKIPINVISIBLE);
+    if (child != nullptr && child != parent) {
+        return FromChildWindowId(GetDlgCtrlID(child));
+    }
+    for (const Element& element : elements) {
+        if (element.window == nullptr && !element.control->isSurface && PtInRect(&element.rect, point)) {
+            return element.control->id;
+        }
+    }
+    return ControlId::Window;
 }
 
 }  // namespace frmPallixExampleControls

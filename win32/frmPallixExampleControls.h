@@ -11,6 +11,8 @@
 // child window, as the original's graphical controls were.
 namespace frmPallixExampleControls {
 
+using frmPallixExampleLayout::ControlId;
+
 // One element of the layout as placed: its rectangle (for a line, its two
 // end points as left/top and right/bottom) in client pixels.
 struct Element {
@@ -19,10 +21,15 @@ struct Element {
     RECT rect{};
 };
 
-// Child window identifiers: kFirstId and on, in layout order; none is IDOK
+// Child window identifiers: kFirstId plus the control's index; none is IDOK
 // or IDCANCEL, so no button is the default or the cancel button.
 inline constexpr int kFirstId = 100;
-int ControlId(const char* name);
+constexpr int ChildWindowId(ControlId id)
+{
+    return kFirstId + static_cast<int>(frmPallixExampleLayout::Index(id));
+}
+// The control a child window identifier stands for; Window for any other.
+ControlId FromChildWindowId(int id);
 
 // The system's own conversion from twips, at the screen's density; the
 // window is not DPI-aware, so the system says 96 and scales it.
@@ -33,19 +40,23 @@ int TwipsToPixels(int twips, int dotsPerInch);
 struct Pictures {
     HBITMAP adapter = nullptr;
     HBITMAP logo = nullptr;
-    HBITMAP For(const char* name) const;
+    HBITMAP For(const char* picture) const;
 };
 
 // Creates every control inside `parent`, each in the system's default
-// dialog font `font`. Child windows follow the tab order (which is also
-// the order a screen reader takes a text box's name from: the frame just
-// before it), except where a later element would otherwise lie above an
-// earlier one it overlaps.
+// dialog font `font`; one element per control, indexed by its ID. Child
+// windows follow the tab order (which is also the order a screen reader
+// takes a text box's name from: the frame just before it), except where a
+// later element would otherwise lie above an earlier one it overlaps.
 // Images are exactly the size of their picture.
 std::vector<Element> Create(HWND parent, HFONT font, const Pictures& pictures);
 
 // Draws the lines, in the window-text colour, and the pictures, the later
 // ones first so that the earlier lie above.
 void PaintWindowless(HDC dc, const std::vector<Element>& elements, const Pictures& pictures);
+
+// What lies under a client point of `parent`: the uppermost child window,
+// else a picture, else the window itself (Window); lines are its surface.
+ControlId ControlAt(HWND parent, const std::vector<Element>& elements, POINT point);
 
 }  // namespace frmPallixExampleControls

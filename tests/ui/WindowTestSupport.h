@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmPallixExample.h"
+#include "frmPallixExampleQt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,13 +12,14 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 // A window as the program shows it: created, loaded, shown and active.
-inline std::unique_ptr<frmPallixExample>
-ShowLoadedWindow(std::unique_ptr<frmPallixExample> window = std::make_unique<frmPallixExample>())
+inline std::unique_ptr<frmPallixExampleQt> ShowLoadedWindow(basExampleFunctions adapter = basExampleFunctions())
 {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("PallixExample"));  // as main() names it
-    window->Form_Load();
+    auto window = std::make_unique<frmPallixExampleQt>(std::move(adapter));
+    window->Form().Load();
     window->show();
     QApplication::setActiveWindow(window.get());
     if (!QTest::qWaitForWindowActive(window.get())) {

@@ -1,6 +1,6 @@
 // The window's two helpers: starting a program from one unquoted command line,
 // and the report of an error no handler traps.
-#include "EventBoundary.h"
+#include "RuntimeError.h"
 #include "StartProgram.h"
 #include "WindowTestSupport.h"
 
@@ -64,13 +64,16 @@ private slots:
         }
     }
 
-    void AnUntrappedRunTimeErrorIsReportedAndEndsTheEventLoopWithStatus1()
+    void AReportIsABoxTitledWithTheProgramAndTheEndLeavesTheEventLoopWithItsStatus()
     {
         MessageBoxCatcher catcher;
-        bool finished = true;
-        QTimer::singleShot(0, [&] { finished = EventBoundary::Run([] { throw RuntimeError(6, "Overflow"); }); });
+        auto window = ShowLoadedWindow();
+        QTimer::singleShot(0, [&] {
+            window->ShowMessage("Run-time error '6':\n\nOverflow", frmPallixExampleView::MessageIcon::Critical);
+            window->EndProgram(1);
+        });
         QCOMPARE(QCoreApplication::exec(), 1);
-        QVERIFY(!finished);
+        QCOMPARE(window->EndStatus(), 1);
         QCOMPARE(catcher.seen, QStringList{"PallixExample|Run-time error '6':\n\nOverflow"});
     }
 };

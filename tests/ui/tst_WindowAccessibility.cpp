@@ -6,44 +6,34 @@
 #include <QAccessible>
 #include <QTemporaryDir>
 
+#include <map>
+
 class WindowAccessibility : public QObject {
     Q_OBJECT
 
 private slots:
-    void EachKindOfControlHasItsRoleNameAndDescription_data()
+    // The toolkit's role for each kind the layout names, its name and its
+    // description as the control's row gives them.
+    void EveryControlTellsTheRoleNameAndDescriptionOfItsRow()
     {
-        QTest::addColumn<QAccessible::Role>("role");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("description");  // how it starts; empty: none
-        QTest::newRow("cmdReadTemp") << QAccessible::Button << "Read"
-                                     << "";
-        QTest::newRow("frReadTemp") << QAccessible::Grouping << "Temperatur"
-                                    << "";
-        QTest::newRow("txtTemperatur") << QAccessible::EditableText << "Temperatur"
-                                       << "\u00B0C";
-        QTest::newRow("txtOutput") << QAccessible::EditableText << "Status Log"
-                                   << "";
-        QTest::newRow("lblUrl") << QAccessible::Link << "http://www.miral.example/"
-                                << "Opens the maker's web site";
-        QTest::newRow("Image1") << QAccessible::Graphic << "Adapter photo"
-                                << "The corner of the adapter board";
-        QTest::newRow("Line6") << QAccessible::Client << ""
-                               << "";
-    }
-
-    void EachKindOfControlHasItsRoleNameAndDescription()
-    {
-        QFETCH(QAccessible::Role, role);
-        QFETCH(QString, name);
-        QFETCH(QString, description);
+        using Role = frmPallixExampleLayout::AccessibleRole;
+        const std::map<Role, QAccessible::Role> roles{{Role::None, QAccessible::Client},
+                                                      {Role::Grouping, QAccessible::Grouping},
+                                                      {Role::StaticText, QAccessible::StaticText},
+                                                      {Role::Link, QAccessible::Link},
+                                                      {Role::EditableText, QAccessible::EditableText},
+                                                      {Role::PushButton, QAccessible::Button},
+                                                      {Role::Graphic, QAccessible::Graphic}};
         auto window = ShowLoadedWindow();
-        QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(ControlOf(*window, QTest::currentDataTag()));
-        QCOMPARE(accessible->role(), role);
-        QCOMPARE(accessible->text(QAccessible::Name), name);
-        const QString described = accessible->text(QAccessible::Description);
-        QVERIFY2(description.isEmpty() ? described.isEmpty() : described.startsWith(description),
-                 qPrintable(described));
+        for (const auto& control : frmPallixExampleLayout::Controls()) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window->Control(control.id));
+            const QString described = QString::fromUtf8(control.accessibleDescription);
+            QCOMPARE(accessible->role(), roles.at(control.role));
+            QCOMPARE(accessible->text(QAccessible::Name),
+                     QString::fromStdString(
+                         control.role == Role::None ? "" : frmPallixExampleLayout::AccessibleName(control)));
+            QCOMPARE(accessible->text(QAccessible::Description), described);
+        }
     }
 
     void TheTemperatureBoxIsLabelledByItsFrameAndItsUnit()
@@ -64,7 +54,7 @@ private slots:
         const QString browser = dir.filePath(QStringLiteral("my browser"));
         QVERIFY(WriteFile(browser, kRecorder, true));
         auto window = ShowLoadedWindow();
-        window->sBrowserPath = browser;
+        window->Form().sBrowserPath = browser.toStdString();
         QAccessibleActionInterface* link =
             QAccessible::queryAccessibleInterface(ControlOf(*window, "lblUrl"))->actionInterface();
         const QString press = QAccessibleActionInterface::pressAction();

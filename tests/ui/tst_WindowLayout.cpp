@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <vector>
+
 namespace {
 
 constexpr int kTwips = 15;  // twips per pixel
@@ -23,7 +25,7 @@ private slots:
     // meets them, in tests/e2e/test_accessibility.py.
     void EachContainersControlsLieWithinItsBounds()
     {
-        frmPallixExample window;
+        frmPallixExampleQt window;
         for (const QWidget* holder : {static_cast<QWidget*>(&window), ControlOf(window, "frReadTemp"),
                                       ControlOf(window, "frOutput"), ControlOf(window, "frLayout")}) {
             for (const QWidget* child : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -46,20 +48,20 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QPoint, twips);
-        frmPallixExample window;
+        frmPallixExampleQt window;
         QCOMPARE(ControlOf(window, qPrintable(name))->mapTo(&window, QPoint(0, 0)) * kTwips, twips);
         QCOMPARE(window.size() * kTwips, QSize(7425, 6375));
     }
 
     void OfTwoOverlappingControlsTheEarlierOneLiesAbove()
     {
-        frmPallixExample window;
+        frmPallixExampleQt window;
         const auto layout = frmPallixExampleLayout::Controls();
         int overlaps = 0;
         for (std::size_t upper = 0; upper < layout.size(); ++upper) {
             for (std::size_t lower = upper + 1; lower < layout.size(); ++lower) {
-                const QWidget* above = ControlOf(window, layout[upper].name);
-                const QWidget* below = ControlOf(window, layout[lower].name);
+                const QWidget* above = window.Control(layout[upper].id);
+                const QWidget* below = window.Control(layout[lower].id);
                 if (above->parent() != below->parent() || !above->geometry().intersects(below->geometry())) {
                     continue;
                 }
@@ -74,7 +76,7 @@ private slots:
 
     void TheDiagramsLinesEndOnThePinsOfThePhoto()
     {
-        frmPallixExample window;
+        frmPallixExampleQt window;
         const QWidget* photo = ControlOf(window, "Image1");
         QSet<QPoint> reached;
         for (const LineControl* line : ControlOf(window, "frLayout")->findChildren<LineControl*>()) {
@@ -87,16 +89,51 @@ private slots:
         QCOMPARE(reached, (QSet<QPoint>{{8, 24}, {8, 40}, {24, 72}, {24, 80}}));
     }
 
+    // An ordinary window: larger or maximized it shows more background and
+    // moves nothing; smaller, it clips.
+    void ResizingMovesAndStretchesNoControl_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("enlarged") << "enlarged";
+        QTest::newRow("maximized and restored") << "maximized";
+        QTest::newRow("shrunk") << "shrunk";
+    }
+
+    void ResizingMovesAndStretchesNoControl()
+    {
+        QFETCH(QString, how);
+        auto window = ShowLoadedWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("PallixExample"));  // never the stored "Example"
+        QVERIFY(window->windowFlags().testFlags(Qt::WindowMinMaxButtonsHint));
+        QVERIFY(window->maximumSize().width() > window->width());
+        std::vector<QRect> before;
+        for (const auto& control : frmPallixExampleLayout::Controls()) {
+            before.push_back(window->Control(control.id)->geometry());
+        }
+        if (how == u"maximized") {
+            window->showMaximized();
+            QTRY_VERIFY(window->isMaximized());
+            window->showNormal();
+        } else {
+            window->resize(how == u"enlarged" ? window->size() * 2 : window->size() / 2);
+        }
+        QApplication::processEvents();
+        for (const auto& control : frmPallixExampleLayout::Controls()) {
+            QCOMPARE(window->Control(control.id)->geometry(), before[frmPallixExampleLayout::Index(control.id)]);
+        }
+    }
+
     void TheTextIsTheToolkitsDefaultFaceAtEightPointsAndFitsEveryLabel()
     {
-        frmPallixExample window;
+        frmPallixExampleQt window;
         QCOMPARE(window.font().pointSize(), 8);
         QCOMPARE(window.font().family(), QApplication::font().family());
         for (const QWidget* control : window.findChildren<QWidget*>()) {
             QVERIFY2(control->font().pointSize() == 8, qPrintable(control->objectName()));
-            if (auto* label = qobject_cast<const QLabel*>(control)) {
+            if (auto* label = qobject_cast<const QLabel*>(control); label && label->pixmap().isNull()) {
                 const int advance = label->fontMetrics().horizontalAdvance(label->text());
                 QVERIFY2(advance <= label->width(), qPrintable(label->objectName()));
+                QVERIFY2(label->alignment().testFlag(Qt::AlignTop), qPrintable(label->objectName()));
             }
         }
     }

@@ -1,12 +1,10 @@
-// The Win32 window's keys, its boxes after a read, closing, and the report
-// of an untrapped run-time error, in-process under Wine.
-#include "EventBoundary.h"
-#include "RuntimeError.h"
+// The Win32 window's keys, the clicks and reads they forward, closing, and
+// its message boxes and end of the program, in-process under Wine.
+#include "Pallix400.h"
 #include "WindowTestSupport.h"
+#include "basExampleFunctions.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace {
 
@@ -20,12 +18,13 @@ void DialogKey(HWND window, UINT message, WPARAM key)
 TEST(Input, TabWalksCloseTemperatureStatusReadAndBackAndShiftTabTheOtherWay)
 {
     ShownWindow window;
-    const char* order[] = {"cmdClose", "txtTemperatur", "txtOutput", "cmdReadTemp", "cmdClose"};
+    const ControlId order[] = {ControlId::cmdClose, ControlId::txtTemperatur, ControlId::txtOutput,
+                               ControlId::cmdReadTemp, ControlId::cmdClose};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(GetFocus(), window[order[i]]);
         DialogKey(window.form.Window(), WM_KEYDOWN, VK_TAB);
     }
-    EXPECT_EQ(GetNextDlgTabItem(window.form.Window(), GetFocus(), TRUE), window["cmdReadTemp"]);  // Shift+Tab
+    EXPECT_EQ(GetNextDlgTabItem(window.form.Window(), GetFocus(), TRUE), window[ControlId::cmdReadTemp]);
 }
 
 // Any driver operation would load the test driver, whose log file gets a
@@ -35,17 +34,18 @@ TEST(Input, CloseAltCEnterTheCloseBoxAndAltF4EndTheLoopWithStatusZeroAndCallNoDr
     const std::filesystem::path log = std::filesystem::temp_directory_path() / "pallix-close.log";
     std::filesystem::remove(log);
     _putenv_s("PALLIX_TEST_DRIVER_LOG", log.string().c_str());
-    // To the window (null) or a control; a dialog key when the message is a key's.
-    for (const auto& [control, message, key] :
-         {std::tuple{"cmdClose", UINT{BM_CLICK}, WPARAM{0}}, std::tuple{"", UINT{WM_SYSCHAR}, WPARAM{'c'}},
-          std::tuple{"", UINT{WM_KEYDOWN}, WPARAM{VK_RETURN}}, std::tuple{"", UINT{WM_CLOSE}, WPARAM{0}},
-          std::tuple{"", UINT{WM_SYSCOMMAND}, WPARAM{SC_CLOSE}}}) {
-        ShownWindow window{Pallix400(PALLIX_TEST_DRIVER, "")};
-        window.form.Adapter().bDriverReady = true;  // so that a read would write to the pins at once
+    // To the window or a control; a dialog key when the message is a key's.
+    for (const auto& [control, message, key] : {std::tuple{ControlId::cmdClose, UINT{BM_CLICK}, WPARAM{0}},
+                                                std::tuple{ControlId::Window, UINT{WM_SYSCHAR}, WPARAM{'c'}},
+                                                std::tuple{ControlId::Window, UINT{WM_KEYDOWN}, WPARAM{VK_RETURN}},
+                                                std::tuple{ControlId::Window, UINT{WM_CLOSE}, WPARAM{0}},
+                                                std::tuple{ControlId::Window, UINT{WM_SYSCOMMAND}, WPARAM{SC_CLOSE}}}) {
+        ShownWindow window(basExampleFunctions(Pallix400(PALLIX_TEST_DRIVER, "")));
+        window.form.Form().Adapter().bDriverReady = true;  // so that a read would write to the pins at once
         if (message == WM_SYSCHAR || message == WM_KEYDOWN) {
             DialogKey(window.form.Window(), message, key);
         } else {
-            SendMessageW(*control ? window[control] : window.form.Window(), message, key, 0);
+            SendMessageW(control != ControlId::Window ? window[control] : window.form.Window(), message, key, 0);
         }
         EXPECT_FALSE(IsWindow(window.form.Window())) << message;
         EXPECT_EQ(QuitStatus(), 0);
@@ -65,17 +65,22 @@ TEST(Input, AltRReadsThroughTheSimulatorInTheUsersDecimalSeparator)
     ShownWindow window;
     DialogKey(window.form.Window(), WM_SYSCHAR, 'r');
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, previous);
-    EXPECT_EQ(TextOf(window["txtTemperatur"]), L"25,0625");
-    EXPECT_EQ(TextOf(window["txtOutput"]), L"Simulated adapter: no Pallix400.dll is installed\r\nPort: 1\r\n");
+    EXPECT_EQ(TextOf(window[ControlId::txtTemperatur]), L"25,0625");
+    EXPECT_EQ(TextOf(window[ControlId::txtOutput]), L"Simulated adapter: no Pallix400.dll is installed\r\nPort: 1\r\n");
 }
 
-TEST(Input, AnUntrappedErrorIsReportedWithItsNumberAndEndsTheLoopWithStatusOne)
+TEST(Input, ACriticalMessageShowsTheErrorIconAndTheEndOfTheProgramEndsTheLoopWithItsStatus)
 {
     ShownWindow window;
-    const auto boxes = BoxesWhile([] { EXPECT_FALSE(EventBoundary::Run([] { throw RuntimeError(6, "Overflow"); })); });
+    const auto boxes = BoxesWhile([&] {
+        window.form.ShowMessage("Run-time error '6':\n\nOverflow \xC2\xB0",
+                                frmPallixExampleView::MessageIcon::Critical);
+        window.form.EndProgram(1);
+    });
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].title + L"|" + boxes[0].text, L"PallixExample|Run-time error '6':\n\nOverflow");
-    EXPECT_EQ(EventBoundary::RunMessageLoop(window.form.Window()), 1);
+    EXPECT_EQ(boxes[0].title + L"|" + boxes[0].text, L"PallixExample|Run-time error '6':\n\nOverflow \u00B0");
+    EXPECT_TRUE(boxes[0].icon);
+    EXPECT_EQ(window.form.RunMessageLoop(), 1);
 }
 
 }  // namespace

@@ -1,38 +1,98 @@
-// The Win32 window in-process under Wine: where its controls stand, what it
-// draws, the order of its child windows and what a screen reader reads.
+// The Win32 window in-process under Wine: where its controls stand and stay
+// while it is resized, how its labels hold their text, and what it draws.
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
+#include <map>
 
 namespace {
 
-TEST(Window, Has495By425PixelsNotResizableAndEveryTextInTheDialogFontAtEightPoints)
+using frmPallixExampleLayout::ControlType;
+
+// Every child window's place in the window's client area: left, top, right, bottom.
+std::map<HWND, std::tuple<long, long, long, long>> Places(HWND window)
 {
-    frmPallixExample form;
-    EXPECT_EQ(TextOf(form.Window()), L"Example");
-    form.Form_Load();
-    EXPECT_EQ(TextOf(form.Window()), L"PallixExample");
+    std::map<HWND, std::tuple<long, long, long, long>> places;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place;
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        places[child] = {place.left, place.top, place.right, place.bottom};
+    }
+    return places;
+}
+
+TEST(Window, Has495By425PixelsTheBoxesOfAnOrdinaryWindowAndEveryTextInTheDialogFontAtEightPoints)
+{
+    ShownWindow window;
+    EXPECT_EQ(TextOf(window.form.Window()), L"PallixExample");
     RECT client;
-    GetClientRect(form.Window(), &client);
+    GetClientRect(window.form.Window(), &client);
     EXPECT_EQ(client.right * 10000 + client.bottom, 495 * 10000 + 425);
-    EXPECT_EQ(GetWindowLongW(form.Window(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
-    for (HWND child = GetWindow(form.Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const DWORD ordinary = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(window.form.Window(), GWL_STYLE)) & ordinary, ordinary);
+    for (const auto& control : frmPallixExampleLayout::Controls()) {
+        HWND child = window[control.id];
+        if (child == nullptr) {
+            continue;
+        }
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, -MulDiv(8, 96, 72)) << TextOf(child).c_str();
+        EXPECT_EQ(font.lfHeight, -MulDiv(8, 96, 72)) << control.name;
         EXPECT_STREQ(font.lfFaceName, L"MS Shell Dlg");
+        // Labels hold their text at the top, on one line, aligned as their row says.
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        const bool label = control.type == ControlType::Label || control.type == ControlType::Link;
+        const LONG aligned =
+            control.alignment == frmPallixExampleLayout::TextAlignment::Right ? SS_RIGHT : SS_LEFTNOWORDWRAP;
+        EXPECT_TRUE(!label || (style & (SS_TYPEMASK | SS_CENTERIMAGE)) == aligned) << control.name;
+        if (control.fitsText) {
+            HDC dc = GetDC(child);
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
+            const std::wstring text = TextOf(child);
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+            ReleaseDC(child, dc);
+            RECT area;
+            GetClientRect(child, &area);
+            EXPECT_GE(area.right, extent.cx) << control.name;  // its whole text
+        }
     }
     // Frame contents, placed relative to their frames, in client twips.
-    for (const auto& [name, left, top] :
-         {std::tuple{"cmdReadTemp", 1320, 2400}, std::tuple{"txtTemperatur", 1320, 1920},
-          std::tuple{"lblC", 2400, 1920}, std::tuple{"txtOutput", 360, 3840}}) {
-        RECT place;
-        GetWindowRect(form.Control(name), &place);
-        MapWindowPoints(nullptr, form.Window(), reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left * 15 * 10000 + place.top * 15, left * 10000 + top) << name;
+    for (const auto& [id, left, top] :
+         {std::tuple{ControlId::cmdReadTemp, 1320, 2400}, std::tuple{ControlId::txtTemperatur, 1320, 1920},
+          std::tuple{ControlId::lblC, 2400, 1920}, std::tuple{ControlId::txtOutput, 360, 3840}}) {
+        const auto [x, y, right, bottom] = Places(window.form.Window())[window[id]];
+        EXPECT_EQ(x * 15 * 10000 + y * 15, left * 10000 + top) << static_cast<int>(id);
     }
+}
+
+// Larger, maximized, restored and smaller: every control where it was, the
+// window's size its own.
+TEST(Window, ResizingMovesAndStretchesNoControl)
+{
+    ShownWindow window;
+    HWND form = window.form.Window();
+    const auto before = Places(form);
+    RECT frame;
+    GetWindowRect(form, &frame);
+    const auto sized = [&](int grow, int showCommand) {
+        SetWindowPos(form, nullptr, 0, 0, frame.right - frame.left + grow, frame.bottom - frame.top + grow,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        ShowWindow(form, showCommand);
+        RECT client;
+        GetClientRect(form, &client);
+        return std::pair(client.right, client.bottom);
+    };
+    EXPECT_EQ(sized(100, SW_SHOWNORMAL), std::pair(595L, 525L));
+    EXPECT_EQ(Places(form), before);
+    EXPECT_GT(sized(0, SW_MAXIMIZE).first, 495);
+    EXPECT_EQ(Places(form), before);
+    EXPECT_EQ(sized(0, SW_RESTORE), std::pair(495L, 425L));
+    EXPECT_EQ(Places(form), before);
+    EXPECT_EQ(sized(-200, SW_SHOWNORMAL), std::pair(295L, 225L));
+    EXPECT_EQ(Places(form), before);
 }
 
 // Each picture at its place, pixel for pixel where no line lies above it;
@@ -68,36 +128,6 @@ TEST(Window, DrawsThePicturesOwnPixelsWithTheDiagramsLinesAboveThePhoto)
     DeleteDC(picture);
     DeleteDC(drawn);
     ReleaseDC(nullptr, screen);
-}
-
-// Windows names a text box after the window just before it, its frame.
-// Wine's oleacc takes a box's name only from a plain label before it, never
-// from a frame, so under Wine only the buttons' names are checked.
-TEST(Window, ScreenReadersNameTheBoxesByTheirFramesJustBeforeThemAndTheButtonsByTheirCaptions)
-{
-    ShownWindow window;
-    EXPECT_EQ(GetWindow(window["txtTemperatur"], GW_HWNDPREV), window["frReadTemp"]);
-    EXPECT_EQ(GetWindow(window["txtOutput"], GW_HWNDPREV), window["frOutput"]);
-    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    CoInitialize(nullptr);
-    for (const auto& [control, expected] :
-         {std::pair{"cmdReadTemp", L"Read"}, std::pair{"cmdClose", L"Close"}, std::pair{"txtTemperatur", L"Temperatur"},
-          std::pair{"txtOutput", L"Status Log"}}) {
-        IAccessible* accessible = nullptr;
-        BSTR name = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(window[control], static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                             reinterpret_cast<void**>(&accessible)),
-                  S_OK);
-        VARIANT self{};
-        self.vt = VT_I4;
-        accessible->get_accName(self, &name);
-        std::wstring text = name != nullptr ? name : L"";
-        text.erase(text.find_last_not_of(L' ') + 1);
-        EXPECT_TRUE(text == expected || (wine && control[0] == 't')) << control;
-        SysFreeString(name);
-        accessible->Release();
-    }
-    CoUninitialize();
 }
 
 }  // namespace

@@ -1,24 +1,29 @@
 #pragma once
 
-#include "frmPallixExample.h"
+#include "frmPallixExampleWin32.h"
 
 #include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 #include <windows.h>
 
+using frmPallixExampleLayout::ControlId;
+
 // A window as the program shows it: created, loaded and shown.
 struct ShownWindow {
-    explicit ShownWindow(Pallix400 driver = Pallix400())
-        : form(std::move(driver))
+    explicit ShownWindow(basExampleFunctions adapter = basExampleFunctions())
+        : form(std::move(adapter))
     {
-        form.Form_Load();
+        form.Form().Load();
         ShowWindow(form.Window(), SW_SHOWNORMAL);
     }
-    HWND operator[](const char* name) const { return form.Control(name); }
-    frmPallixExample form;
+    HWND operator[](ControlId id) const { return form.Control(id); }
+    frmPallixExampleWin32 form;
 };
 
 inline std::wstring TextOf(HWND window)
@@ -52,7 +57,7 @@ std::vector<Box> BoxesWhile(Action action)
             HWND box = FindWindowW(L"#32770", nullptr);
             DWORD process = 0;
             GetWindowThreadProcessId(box, &process);
-            if (box == nullptr || box == last || process != GetCurrentProcessId()) {
+            if (box == nullptr || box == last || process != GetCurrentProcessId() || !IsWindowVisible(box)) {
                 continue;
             }
             bool icon = false;
@@ -60,7 +65,8 @@ std::vector<Box> BoxesWhile(Action action)
                 wchar_t name[8] = {};
                 GetClassNameW(child, name, 8);
                 const bool iconStyle = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-                icon = icon || (lstrcmpiW(name, L"Static") == 0 && iconStyle && IsWindowVisible(child));
+                const bool shown = SendMessageW(child, STM_GETICON, 0, 0) != 0 && IsWindowVisible(child);
+                icon = icon || (lstrcmpiW(name, L"Static") == 0 && iconStyle && shown);
             }
             seen.push_back({TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), icon});
             PostMessageW(last = box, WM_COMMAND, IDOK, 0);
@@ -70,4 +76,27 @@ std::vector<Box> BoxesWhile(Action action)
     done = true;
     watcher.join();
     return seen;
+}
+
+// A stand-in browser (the argument recorder) copied to `path`.
+inline void PlaceBrowser(const std::filesystem::path& path)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::filesystem::copy_file(PALLIX_RECORDER, path, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::remove(path.string() + ".out");
+}
+
+// What the stand-in browser at `program` recorded, once it has; the
+// window's own messages go on meanwhile.
+inline std::string Recorded(const std::filesystem::path& program)
+{
+    const std::filesystem::path out = program.string() + ".out";
+    for (int wait = 0; wait < 500 && !std::filesystem::exists(out); ++wait) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        Sleep(20);
+    }
+    return (std::stringstream() << std::ifstream(out).rdbuf()).str();
 }
