@@ -1,5 +1,6 @@
 #include "ReadCommand.h"
 
+#include "FrameRun.h"
 #include "RuntimeError.h"
 #include "SensorFrame.h"
 
@@ -24,21 +25,23 @@ std::string SimulatorNotice()
     return std::string("Simulated adapter: no ") + Pallix400Api::kLibraryName + " is installed\r\n";
 }
 
-ReadCommandResult RunReadCommand(basExampleFunctions& adapter, std::string_view decimalSeparator)
+ReadCommandResult RunReadCommand(basExampleFunctions& adapter, std::string_view decimalSeparator, const ReadPlan& plan)
 {
     ReadCommandResult result;
     bool readingStarted = false;
     try {
-        if (!adapter.bDriverReady && adapter.OpenAdapter(result.statusLog)) {
+        if (!adapter.bDriverReady && adapter.OpenAdapter(result.statusLog, plan.port)) {
             adapter.bDriverReady = true;
         }
         if (adapter.bDriverReady) {
             readingStarted = true;
-            const int32_t raw = adapter.ReadTemperature();
-            if (raw != basExampleFunctions::kNoReading) {
-                result.raw = raw;
-            }
-            result.temperature = result.raw ? FormatCelsius(raw, decimalSeparator) : "Error";
+            const FrameRun run = ReadFrameRun(plan.confirm, plan.retries, [&adapter] {
+                const int32_t raw = adapter.ReadTemperature();
+                return raw == basExampleFunctions::kNoReading ? std::nullopt : std::optional(raw);
+            });
+            result.raw = run.raw;
+            result.framesDisagree = run.framesDisagree;
+            result.temperature = result.raw ? FormatCelsius(*result.raw, decimalSeparator) : "Error";
         }
     } catch (const RuntimeError& error) {
         // A driver library or operation that cannot be loaded must not end the

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int32_t kPort = 1;
 constexpr std::chrono::milliseconds kSettleTime{300};
 
 // Test-pin output patterns.
@@ -30,7 +29,7 @@ basExampleFunctions::basExampleFunctions(Pallix400 driver)
 {
 }
 
-bool basExampleFunctions::OpenAdapter(std::string& statusLog)
+bool basExampleFunctions::OpenAdapter(std::string& statusLog, int32_t port)
 {
     bool opened = true;
     const int32_t code = driver_.InitiateDriver(Pallix400Api::kInitiateMode);
@@ -41,9 +40,9 @@ bool basExampleFunctions::OpenAdapter(std::string& statusLog)
         AppendLine(statusLog, "Error: InitiateDriver: " + DriverTextPrefix(buffer.data(), buffer.size(), length));
         return false;
     }
-    if (driver_.SetPort(kPort) == 0) {
+    if (driver_.SetPort(port) == 0) {
         opened = false;
-        AppendLine(statusLog, "Can not set Port" + std::to_string(kPort));
+        AppendLine(statusLog, "Can not set Port" + std::to_string(port));
     }
     AppendLine(statusLog, "Port: " + std::to_string(driver_.GetPort()));
     return opened;

@@ -16,13 +16,14 @@ public:
 
     Pallix400& Driver() noexcept { return driver_; }
 
-    // Whether the driver is initiated and port 1 selected. Set by the read
+    // Whether the driver is initiated and the port selected. Set by the read
     // command once OpenAdapter succeeds; nothing clears it while the program runs.
     bool bDriverReady = false;
 
-    // Initiates the driver and selects port 1, appending one line per event to
-    // `statusLog` (each ended by CR LF). True when both succeeded.
-    bool OpenAdapter(std::string& statusLog);
+    // Initiates the driver and selects `port` (the window's is 1), appending
+    // one line per event to `statusLog` (each ended by CR LF). True when both
+    // succeeded.
+    bool OpenAdapter(std::string& statusLog, int32_t port = 1);
 
     // One read cycle: raw reading in 1/16 degree Celsius (-4096..4095), or
     // kNoReading when the driver is not ready or the frame was rejected.

@@ -129,7 +129,7 @@ void WaitUnlessInterrupted(std::chrono::nanoseconds duration)
 
 std::string WriteNewFile(const std::string& path, const std::string& content)
 {
-    const std::wstring name = WideText::FromAnsi(path);
+    const std::wstring name = WideText::FromUtf8(path);
     const HANDLE file =
         CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -157,8 +157,8 @@ std::string MoveReplacing(const std::string& from, const std::string& to)
 {
     constexpr int kTries = 100;
     constexpr DWORD kPauseMilliseconds = 10;
-    const std::wstring source = WideText::FromAnsi(from);
-    const std::wstring target = WideText::FromAnsi(to);
+    const std::wstring source = WideText::FromUtf8(from);
+    const std::wstring target = WideText::FromUtf8(to);
     for (int tried = 1;; ++tried) {
         if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
             return "";
@@ -173,7 +173,7 @@ std::string MoveReplacing(const std::string& from, const std::string& to)
 
 bool IsDirectory(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesW(WideText::FromAnsi(path).c_str());
+    const DWORD attributes = GetFileAttributesW(WideText::FromUtf8(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 

@@ -24,7 +24,8 @@ int InterruptStatus();
 // interrupt comes.
 void WaitUnlessInterrupted(std::chrono::nanoseconds duration);
 
-// Files by the names the command line gives (the system's narrow encoding).
+// Files by the names the command line gives (UTF-8 on Windows, the system's
+// narrow encoding elsewhere).
 // Each returns the system's reason for a failure, or "" on success.
 
 // Creates `path`, which must not exist yet (a link in its place is not

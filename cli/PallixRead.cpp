@@ -72,6 +72,7 @@ int RunPallixRead(int argc, char* argv[], Pallix400 driver)
     basExampleFunctions adapter(std::move(driver));
     bool noticeShown = false;
     bool allValid = true;
+    const ReadPlan plan{options.port, options.confirm, options.retries};
     auto next = platform::Now();
     for (long taken = 0; !options.count || taken < *options.count; ++taken) {
         platform::WaitUnlessInterrupted(next - platform::Now());
@@ -79,7 +80,7 @@ int RunPallixRead(int argc, char* argv[], Pallix400 driver)
             break;
         }
         next = platform::Now() + options.interval;
-        const ReadCommandResult result = RunReadCommand(adapter, ".");
+        const ReadCommandResult result = RunReadCommand(adapter, ".", plan);
         std::string log = result.statusLog;
         if (adapter.Driver().UsesSimulator() && std::exchange(noticeShown, true)) {
             log.erase(0, SimulatorNotice().size());  // the simulator's line once per run
@@ -89,7 +90,9 @@ int RunPallixRead(int argc, char* argv[], Pallix400 driver)
             return kCannotOpen;
         }
         const std::string reading =
-            FormatReading({std::chrono::system_clock::now(), result.raw, options.offset}, options.format);
+            FormatReading({std::chrono::system_clock::now(), result.raw, options.offset, options.name,
+                           adapter.Driver().UsesSimulator(), result.framesDisagree},
+                          options.format);
         // A reading that was not written must not pass for one that was: a
         // full disk behind standard output ends the run as a failed --output does.
         const std::string reason = output ? output->Replace(FormatHeader(options.format) + reading)

@@ -1,6 +1,7 @@
 #include "ReadOptions.h"
 
 #include "ReadingFormat.h"
+#include "SeriesName.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,6 +12,7 @@
 
 const char* const kReadUsage = "Usage: pallix-read [--count N | --follow] [--interval SECONDS] [--offset DEGREES]\n"
                                "                   [--format text|csv|json|prometheus|influx] [--output FILE]\n"
+                               "                   [--port N] [--name LABEL] [--retries R] [--confirm N]\n"
                                "       pallix-read --help | --version\n";
 
 const char* const kReadHelp = "Reads the temperature sensor on the test pins of a Pallix400 adapter and\n"
@@ -28,6 +30,15 @@ const char* const kReadHelp = "Reads the temperature sensor on the test pins of 
                               "                          whole (a temporary file beside it, renamed)\n"
                               "  -O, --offset DEGREES    add a calibration offset to every temperature\n"
                               "                          (at most 4 decimals, -1000 to 1000; default 0)\n"
+                              "  -p, --port N            the adapter's port, 1 to 255 (default 1); one\n"
+                              "                          reader a port\n"
+                              "  -n, --name LABEL        name the series in json, prometheus and influx,\n"
+                              "                          1 to 64 characters, none a control character\n"
+                              "  -r, --retries R         read a rejected frame again, up to R more times\n"
+                              "                          (0 to 10; default 0)\n"
+                              "      --confirm N         a reading is valid once N frames in a row are\n"
+                              "                          valid and agree within 1/16 degree (2 to 10);\n"
+                              "                          with --retries R, at most N + R frames\n"
                               "  -h, --help              print this help and exit\n"
                               "  -V, --version           print the version and exit\n"
                               "\n"
@@ -40,6 +51,10 @@ namespace {
 
 constexpr double kLongestInterval = 1e9;          // seconds; far beyond any use, well inside the clock's range
 constexpr int32_t kLargestOffset = 1000 * 10000;  // in 1/10000 degree; far beyond any sensor's error
+constexpr int kHighestPort = 255;
+constexpr int kMostRetries = 10;
+constexpr int kMostConfirmations = 10;
+constexpr int kConfirmOption = 0x100;  // long only: -c is --count
 
 std::optional<long> ParseCount(const char* text)
 {
@@ -101,6 +116,38 @@ std::string Quoted(const std::string& text)
     return "'" + text + "'";
 }
 
+// The options that take a whole number in a range.
+struct WholeOption {
+    int code;
+    const char* name;
+    int lowest;
+    int highest;
+    int ReadOptions::*value;
+};
+
+constexpr WholeOption kWholeOptions[] = {
+    {'p', "--port", 1, kHighestPort, &ReadOptions::port},
+    {'r', "--retries", 0, kMostRetries, &ReadOptions::retries},
+    {kConfirmOption, "--confirm", 2, kMostConfirmations, &ReadOptions::confirm},
+};
+
+// Sets the value of the whole-number option `code` from `text`; returns why
+// it could not, or "".
+std::string ParseWholeOption(int code, const char* text, ReadOptions& options)
+{
+    const WholeOption& rule = *std::find_if(std::begin(kWholeOptions), std::end(kWholeOptions),
+                                            [code](const WholeOption& whole) { return whole.code == code; });
+    int value = 0;
+    const char* end = text + std::strlen(text);
+    const auto [last, error] = std::from_chars(text, end, value);
+    if (error != std::errc{} || last != end || value < rule.lowest || value > rule.highest) {
+        return std::string(rule.name) + " takes a whole number from " + std::to_string(rule.lowest) + " to " +
+               std::to_string(rule.highest) + ", not " + Quoted(Shown(text));
+    }
+    options.*rule.value = value;
+    return {};
+}
+
 }  // namespace
 
 ParsedOptions ParseReadOptions(int argc, char* argv[])
@@ -114,6 +161,10 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
         {"offset", required_argument, nullptr, 'O'},
         {"help", no_argument, nullptr, 'h'},
         {"version", no_argument, nullptr, 'V'},
+        {"port", required_argument, nullptr, 'p'},
+        {"name", required_argument, nullptr, 'n'},
+        {"retries", required_argument, nullptr, 'r'},
+        {"confirm", required_argument, nullptr, kConfirmOption},
         {nullptr, 0, nullptr, 0},
     };
     ParsedOptions parsed;
@@ -122,7 +173,7 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
     bool followed = false;
     opterr = 0;  // the messages are ours, and each names the argument at fault
     optind = 0;  // from the start, even when a command line was read before
-    for (int option; (option = getopt_long(argc, argv, ":c:fi:F:o:O:hV", kLongOptions, nullptr)) != -1;) {
+    for (int option; (option = getopt_long(argc, argv, ":c:fi:F:o:O:hVp:n:r:", kLongOptions, nullptr)) != -1;) {
         const std::string argument = argv[optind - 1];
         switch (option) {
         case 'c':
@@ -161,6 +212,18 @@ ParsedOptions ParseReadOptions(int argc, char* argv[])
             } else {
                 parsed.error = "--offset takes degrees from -1000 to 1000 with at most 4 decimals, like -1.25, not " +
                                Quoted(optarg);
+            }
+            break;
+        case 'p':
+        case 'r':
+        case kConfirmOption:
+            parsed.error = ParseWholeOption(option, optarg, options);
+            break;
+        case 'n':
+            options.name = optarg;
+            if (!IsSeriesName(optarg)) {
+                parsed.error = "--name takes 1 to 64 characters of UTF-8 text, none a control character, not " +
+                               Quoted(Shown(optarg));
             }
             break;
         case 'h':

@@ -16,6 +16,10 @@ struct ReadOptions {
     Format format = Format::Text;
     std::optional<std::string> output;  // the file each reading replaces; empty: standard output
     int32_t offset = 0;                 // added to every temperature, in 1/10000 degree Celsius
+    int port = 1;                       // the adapter's port, 1 to 255
+    std::optional<std::string> name;    // tells this reader's series apart; UTF-8, no control character
+    int retries = 0;                    // more frames after a rejected one
+    int confirm = 1;                    // valid frames in a row that must agree; 1: the first valid one
 };
 
 // The command line's options, or the one-line reason it is not understood,

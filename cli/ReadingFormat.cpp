@@ -8,6 +8,7 @@ namespace {
 using Format = ReadOptions::Format;
 
 constexpr const char* kNoFrame = "no valid frame from the sensor";
+constexpr const char* kDisagree = "frames from the sensor disagree";
 constexpr int64_t kTenThousandthsPerCount = 625;  // a count is 0.0625 degree
 
 int64_t Milliseconds(std::chrono::system_clock::time_point time)
@@ -24,6 +25,56 @@ std::string SecondsText(int64_t milliseconds)
     return std::to_string(seconds) + fraction;
 }
 
+std::string Rejection(const Reading& reading)
+{
+    return reading.framesDisagree ? kDisagree : kNoFrame;
+}
+
+std::string JsonString(const std::string& text)
+{
+    std::string quoted(1, '"');
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
+            quoted += code;
+        } else {
+            quoted += c;
+        }
+    }
+    quoted += '"';
+    return quoted;
+}
+
+// `text` with a backslash before each character of `special`. A series name
+// has no line feed (IsSeriesName), so none is left for the formats to escape.
+std::string Backslashed(const std::string& text, std::string_view special)
+{
+    std::string escaped;
+    for (const char c : text) {
+        if (special.find(c) != std::string_view::npos) {
+            escaped += '\\';
+        }
+        escaped += c;
+    }
+    return escaped;
+}
+
+// A label value in the text exposition format.
+std::string PrometheusLabel(const std::string& text)
+{
+    return Backslashed(text, "\\\"");
+}
+
+// A tag value in the line protocol.
+std::string InfluxTag(const std::string& text)
+{
+    return Backslashed(text, ",= \\");
+}
+
 std::string Celsius(const Reading& reading)
 {
     return reading.raw ? CelsiusText(*reading.raw, reading.offset) : "";
@@ -31,7 +82,7 @@ std::string Celsius(const Reading& reading)
 
 std::string Text(const Reading& reading)
 {
-    return reading.raw ? Celsius(reading) + " \u00B0C\n" : std::string("error: ") + kNoFrame + "\n";
+    return reading.raw ? Celsius(reading) + " \u00B0C\n" : "error: " + Rejection(reading) + "\n";
 }
 
 std::string Csv(const Reading& reading)
@@ -43,15 +94,17 @@ std::string Csv(const Reading& reading)
 std::string Json(const Reading& reading)
 {
     return "{\"time\":\"" + Iso8601(reading.time) + "\"," +
+           (reading.name ? "\"name\":" + JsonString(*reading.name) + "," : "") +
            (reading.raw ? "\"raw\":" + std::to_string(*reading.raw) + ",\"celsius\":" + Celsius(reading)
-                        : std::string("\"error\":\"") + kNoFrame + "\"") +
-           "}\n";
+                        : "\"error\":" + JsonString(Rejection(reading))) +
+           (reading.simulated ? ",\"simulated\":true" : "") + "}\n";
 }
 
 // The text exposition format as node_exporter's textfile collector takes it:
-// no time stamps, no labels (one sensor a machine; Prometheus adds the
-// instance). A rejected frame leaves the temperature out, so that a stale
-// value never looks current.
+// no time stamps; a label only for a named series (Prometheus adds the
+// instance), and the same HELP and TYPE lines whatever the name, so that the
+// collector merges the files of several readers. A rejected frame leaves the
+// temperature out, so that a stale value never looks current.
 std::string Prometheus(const Reading& reading)
 {
     struct Gauge {
@@ -66,25 +119,30 @@ std::string Prometheus(const Reading& reading)
          reading.raw ? "1" : "0"},
         {"pallix_last_reading_timestamp_seconds", "When the last reading was taken, in seconds since the Unix epoch.",
          SecondsText(Milliseconds(reading.time))},
+        {"pallix_adapter_simulated", "1 when the simulated adapter stood in for the driver, 0 with a real driver.",
+         reading.simulated ? "1" : "0"},
     };
+    const std::string labels = reading.name ? "{name=\"" + PrometheusLabel(*reading.name) + "\"}" : "";
     std::string text;
     for (const Gauge& gauge : gauges) {
         if (gauge.value) {
             text += std::string("# HELP ") + gauge.name + " " + gauge.help + "\n# TYPE " + gauge.name + " gauge\n" +
-                    gauge.name + " " + *gauge.value + "\n";
+                    gauge.name + labels + " " + *gauge.value + "\n";
         }
     }
     return text;
 }
 
-// InfluxDB line protocol: a float field, an integer one, a time stamp in
-// nanoseconds.
+// InfluxDB line protocol: the name as a tag, a float field, an integer one,
+// a time stamp in nanoseconds.
 std::string Influx(const Reading& reading)
 {
+    const std::string tags = reading.name ? ",name=" + InfluxTag(*reading.name) : "";
     const std::string fields = reading.raw
                                    ? "celsius=" + Celsius(reading) + ",raw=" + std::to_string(*reading.raw) + "i"
-                                   : std::string("error=\"") + kNoFrame + "\"";
-    return "pallix_temperature " + fields + " " + std::to_string(Milliseconds(reading.time) * 1'000'000) + "\n";
+                                   : "error=\"" + Rejection(reading) + "\"";
+    return "pallix_temperature" + tags + " " + fields + (reading.simulated ? ",simulated=true" : "") + " " +
+           std::to_string(Milliseconds(reading.time) * 1'000'000) + "\n";
 }
 
 struct FormatRule {

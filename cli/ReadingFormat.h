@@ -14,7 +14,10 @@
 struct Reading {
     std::chrono::system_clock::time_point time;
     std::optional<int32_t> raw;
-    int32_t offset = 0;  // the calibration offset added to the temperature, in 1/10000 degree
+    int32_t offset = 0;               // the calibration offset added to the temperature, in 1/10000 degree
+    std::optional<std::string> name;  // the series' name, shown in json, prometheus and influx
+    bool simulated = false;           // taken from the simulated adapter
+    bool framesDisagree = false;      // rejected because no frames agreed, not for a bad last frame
 };
 
 // The format of that name on the command line, if there is one.

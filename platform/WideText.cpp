@@ -24,11 +24,6 @@ std::wstring FromUtf8(std::string_view text)
     return Widen(CP_UTF8, text);
 }
 
-std::wstring FromAnsi(std::string_view text)
-{
-    return Widen(CP_ACP, text);
-}
-
 std::string ToUtf8(std::wstring_view text)
 {
     std::string narrow(text.size() * 3, '\0');

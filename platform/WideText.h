@@ -11,8 +11,6 @@ namespace WideText {
 
 std::wstring FromUtf8(std::string_view text);
 std::string ToUtf8(std::wstring_view text);
-// A name in the system's ANSI code page, as Windows hands over a narrow command line.
-std::wstring FromAnsi(std::string_view text);
 
 }  // namespace WideText
 

@@ -23,6 +23,16 @@ Control& Control::Temperature(double celsius)
     return *this;
 }
 
+Control& Control::Noise(double probability)
+{
+    if (!(probability >= 0.0 && probability <= 1.0)) {
+        throw std::invalid_argument("Pallix400Sim::Control::Noise: " + std::to_string(probability) +
+                                    " is not a probability from 0 to 1");
+    }
+    SimDriver::Instance().SetNoise(probability);
+    return *this;
+}
+
 Control& Control::Seed(uint32_t seed)
 {
     SimDriver::Instance().Seed(seed);

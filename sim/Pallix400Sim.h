@@ -27,6 +27,9 @@ public:
     // A fixed sensor temperature in degrees Celsius; throws std::invalid_argument
     // for a value that is not a finite number.
     Control& Temperature(double celsius);
+    // A noisy data line: each bit the sensor sends flips with `probability`
+    // (0 to 1); throws std::invalid_argument for any other value.
+    Control& Noise(double probability);
     // Makes the noise and the room temperature's drift repeatable.
     Control& Seed(uint32_t seed);
 };

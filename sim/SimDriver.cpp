@@ -61,10 +61,16 @@ int32_t SimDriver::InitiateDriver(int32_t mode)
     return Pallix400Api::kDriverReady;
 }
 
+int32_t SimDriver::CheckPortAvailable(int32_t port)
+{
+    std::lock_guard lock{mutex_};
+    return settings_.ports.contains(port) ? 1 : 0;
+}
+
 int32_t SimDriver::SetPort(int32_t port)
 {
     std::lock_guard lock{mutex_};
-    if (!initiated_ || settings_.fault == Fault::Port || port != kPort) {
+    if (!initiated_ || settings_.fault == Fault::Port || !settings_.ports.contains(port)) {
         return 0;
     }
     port_ = port;
@@ -132,6 +138,13 @@ void SimDriver::SetTemperature(double celsius)
     settings_.temperature = celsius;
 }
 
+void SimDriver::SetNoise(double probability)
+{
+    std::lock_guard lock{mutex_};
+    settings_.fault = Fault::Noise;
+    settings_.noiseProbability = probability;
+}
+
 void SimDriver::Seed(uint32_t seed)
 {
     std::lock_guard lock{mutex_};
@@ -159,6 +172,9 @@ void SimDriver::SeedLocked(uint32_t seed)
 
 double SimDriver::SensorTemperature()
 {
+    if (const auto fixed = settings_.portTemperatures.find(port_); fixed != settings_.portTemperatures.end()) {
+        return fixed->second;
+    }
     if (settings_.temperature) {
         return *settings_.temperature;
     }

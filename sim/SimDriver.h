@@ -14,8 +14,8 @@
 #include <random>
 #include <string>
 
-// The one simulated adapter of the process: driver state, port, test pins,
-// the sensor on them and the trace. Every call is serialised.
+// The one simulated adapter of the process: driver state, the selected port
+// among those with an adapter, test pins, the sensor on them and the trace. Every call is serialised.
 namespace Pallix400Sim {
 
 // Version answers: hardware revision 2, driver version 1.00 (hundredths),
@@ -29,7 +29,7 @@ public:
     static SimDriver& Instance();
 
     int32_t InitiateDriver(int32_t mode);
-    int32_t CheckPortAvailable(int32_t port) const { return port == kPort ? 1 : 0; }
+    int32_t CheckPortAvailable(int32_t port);
     int32_t SetPort(int32_t port);
     int32_t GetPort();
     int32_t WriteTestpins(int32_t outputs);
@@ -38,6 +38,7 @@ public:
 
     void Reset();
     void SetTemperature(double celsius);
+    void SetNoise(double probability);
     void Seed(uint32_t seed);
 
 private:
@@ -45,12 +46,10 @@ private:
 
     void ResetLocked();
     void SeedLocked(uint32_t seed);
-    bool Ready() const { return initiated_ && port_ == kPort; }
+    bool Ready() const { return initiated_ && port_ != 0; }
     double SensorTemperature();
     bool FlipBit();
     PinLevels Levels() const;
-
-    static constexpr int32_t kPort = 1;
 
     std::mutex mutex_;
     Settings settings_;

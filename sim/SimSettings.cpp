@@ -1,6 +1,7 @@
 #include "SimSettings.h"
 
 #include <Pallix400Api.h>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -63,6 +64,24 @@ std::optional<double> ParseProbability(const std::string& text)
     return value;
 }
 
+// A comma-separated list of ports from 1 to 255.
+std::optional<std::set<int32_t>> ParsePorts(const std::string& text)
+{
+    constexpr int32_t kHighestPort = 255;
+    std::set<int32_t> ports;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        int32_t port = 0;
+        const auto [end, error] = std::from_chars(text.data() + start, text.data() + comma, port);
+        if (error != std::errc{} || end != text.data() + comma || port < 1 || port > kHighestPort) {
+            return std::nullopt;
+        }
+        ports.insert(port);
+        start = comma + 1;
+    }
+    return ports;
+}
+
 }  // namespace
 
 std::string SettingError(const std::string& reason, const char* name, const std::string& value)
@@ -105,6 +124,23 @@ Settings ReadSettings(const EnvironmentLookup& lookup)
             settings.noiseProbability = *probability;
         } else {
             fail(SettingError("not a probability from 0 to 1 like 0.05", kNoiseVariable, text));
+        }
+    }
+    if (const std::string text = Value(lookup, kPortsVariable); !text.empty()) {
+        if (const auto ports = ParsePorts(text)) {
+            settings.ports = *ports;
+        } else {
+            fail(SettingError("not ports from 1 to 255 like 1,2", kPortsVariable, text));
+        }
+    }
+    for (const int32_t port : settings.ports) {
+        const std::string name = kPortTemperaturePrefix + std::to_string(port);
+        if (const std::string text = Value(lookup, name.c_str()); !text.empty()) {
+            if (const auto temperature = ParseDecimal(text)) {
+                settings.portTemperatures[port] = *temperature;
+            } else {
+                fail(SettingError("not degrees Celsius like 25.0625 or -10", name.c_str(), text));
+            }
         }
     }
     settings.tracePath = Value(lookup, kTraceVariable);

@@ -2,8 +2,11 @@
 
 #include "Pallix400Sim.h"
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 // The simulator's settings from the environment. A value that does not parse
@@ -14,10 +17,14 @@ inline constexpr const char* kTemperatureVariable = "PALLIX400_SIM_TEMP";
 inline constexpr const char* kFaultVariable = "PALLIX400_SIM_FAULT";
 inline constexpr const char* kNoiseVariable = "PALLIX400_SIM_NOISE";
 inline constexpr const char* kTraceVariable = "PALLIX400_SIM_TRACE";
+inline constexpr const char* kPortsVariable = "PALLIX400_SIM_PORTS";
+inline constexpr const char* kPortTemperaturePrefix = "PALLIX400_SIM_TEMP_";  // and the port's number
 inline constexpr double kDefaultNoiseProbability = 0.05;
 
 struct Settings {
-    std::optional<double> temperature;  // fixed degrees Celsius; none: the room drifts
+    std::optional<double> temperature;           // fixed degrees Celsius; none: the room drifts
+    std::set<int32_t> ports{1};                  // the ports with an adapter, 1 to 255
+    std::map<int32_t, double> portTemperatures;  // fixed degrees Celsius of a port's sensor, before `temperature`
     Pallix400Sim::Fault fault = Pallix400Sim::Fault::None;
     double noiseProbability = kDefaultNoiseProbability;
     std::string tracePath;  // empty: no trace

@@ -2,11 +2,12 @@
 protocol: what Telegraf's exec and execd inputs and InfluxDB's write
 endpoint accept."""
 
+import os
 import re
 import time
 import unittest
 
-from support import pallix_read
+from support import TEST_DRIVER, pallix_read
 
 INT64 = (-2**63, 2**63 - 1)
 FLOAT = re.compile(r"[-+]?(\d+(\.\d*)?|\.\d+)([eE][-+]?\d+)?")
@@ -16,10 +17,11 @@ BOOLEANS = {"t": True, "T": True, "true": True, "True": True, "TRUE": True,
 
 def name(text, at, stops):
     """A measurement, tag or field name from `at` up to an unescaped
-    character of `stops`: its text and where it ends."""
+    character of `stops`: its text and where it ends. A backslash escapes a
+    comma, blank, equals sign or backslash; before anything else it is itself."""
     out = []
     while at < len(text) and text[at] not in stops:
-        if text[at] == "\\" and at + 1 < len(text) and text[at + 1] in ", =":
+        if text[at] == "\\" and at + 1 < len(text) and text[at + 1] in ", =\\":
             at += 1
         out.append(text[at])
         at += 1
@@ -111,8 +113,8 @@ class LineProtocol(unittest.TestCase):
         for output in bad:
             with self.subTest(output=output):
                 self.assertRaises(ValueError, parse, output)
-        self.assertEqual(parse('m\\ 1,t\\=k=v\\,w x="a \\"b\\" c",y=-1i,z=1e3,w=t,u=2u -5\n'), [
-            ("m 1", {"t=k": "v,w"},
+        self.assertEqual(parse('m\\ 1,t\\=k=v\\,w\\\\\\x x="a \\"b\\" c",y=-1i,z=1e3,w=t,u=2u -5\n'), [
+            ("m 1", {"t=k": "v,w\\\\x"},
              {"x": ("string", 'a "b" c'), "y": ("integer", -1), "z": ("float", 1000.0), "w": ("boolean", True),
               "u": ("unsigned", 2)}, -5)])
 
@@ -127,7 +129,8 @@ class LineProtocol(unittest.TestCase):
         stamps = []
         for measurement, tags, fields, stamp in lines:
             self.assertEqual((measurement, tags), ("pallix_temperature", {}))
-            self.assertEqual(fields, {"celsius": ("float", 24.7625), "raw": ("integer", 401)})
+            self.assertEqual(fields, {"celsius": ("float", 24.7625), "raw": ("integer", 401),
+                                      "simulated": ("boolean", True)})
             self.assertEqual(stamp % 1_000_000, 0)
             self.assertTrue(before - 1_000_000 < stamp <= after, (before, stamp, after))
             stamps.append(stamp)
@@ -137,7 +140,20 @@ class LineProtocol(unittest.TestCase):
         status, out, _ = pallix_read("--count", "2", "--format", "influx", PALLIX400_SIM_FAULT="no-sensor")
         self.assertEqual(status, 1)
         for _, _, fields, _ in parse(out):
-            self.assertEqual(fields, {"error": ("string", "no valid frame from the sensor")})
+            self.assertEqual(fields, {"error": ("string", "no valid frame from the sensor"),
+                                      "simulated": ("boolean", True)})
+
+    def test_the_name_is_a_tag_whatever_its_characters_and_only_a_real_driver_leaves_simulated_out(self):
+        name = "Küche 2,a=b\\ \\"
+        for settings, extra in [({}, {"simulated": ("boolean", True)}),
+                                ({"LD_LIBRARY_PATH": os.path.dirname(TEST_DRIVER)}, {})]:
+            with self.subTest(settings=settings):
+                status, out, err = pallix_read("--count", "2", "--format", "influx", "--name", name,
+                                               PALLIX400_SIM_TEMP="25", **settings)
+                self.assertEqual(status, 0, err)
+                for measurement, tags, fields, _ in parse(out):
+                    self.assertEqual((measurement, tags), ("pallix_temperature", {"name": name}))
+                    self.assertEqual(fields, {"celsius": ("float", 25.0), "raw": ("integer", 400), **extra})
 
 
 if __name__ == "__main__":

@@ -1,7 +1,7 @@
 """pallix-read's JSON lines through MQTT, as the README shows it: the README's
-pipe into mosquitto_pub and its Home Assistant discovery message, sent to
-Debian's mosquitto broker started on the loopback, and read back by a
-subscriber as Home Assistant would read them."""
+pipes of two named sensors into mosquitto_pub and their Home Assistant
+discovery messages, sent to Debian's mosquitto broker started on the
+loopback, and read back by a subscriber as Home Assistant would read them."""
 
 import json
 import os
@@ -40,38 +40,48 @@ class Mosquitto(ScratchTest):
             settings.write(f"listener {self.port} 127.0.0.1\nallow_anonymous true\npersistence false\n")
         Consumer(self, [installed("mosquitto"), "-c", config], lambda: listening(self.port),
                  self.path("mosquitto.log"))
-        (self.pipe,) = [command for command in readme_commands() if command.startswith("pallix-read ")]
+        (self.pipes,) = [command for command in readme_commands() if command.startswith("pallix-read ")]
         (self.discovery,) = [command for command in readme_commands() if "homeassistant/" in command]
-        self.topic = re.search(r" -t (\S+)", self.pipe).group(1)
 
     def subscribe(self, topic, count):
-        """The next `count` messages on `topic`, retained ones first."""
-        return subprocess.Popen([installed("mosquitto_sub"), "-h", "127.0.0.1", "-p", str(self.port), "-t", topic,
-                                 "-C", str(count), "-W", "30"], stdout=subprocess.PIPE, text=True, encoding="utf-8")
+        """The next `count` messages on `topic`, retained ones first, as
+        {topic: [payload, ...]}."""
+        done = subprocess.run([installed("mosquitto_sub"), "-h", "127.0.0.1", "-p", str(self.port), "-t", topic,
+                               "-C", str(count), "-W", "30", "-F", "%j"], capture_output=True, text=True,
+                              encoding="utf-8", timeout=40)
+        messages = {}
+        for line in done.stdout.splitlines():
+            message = json.loads(line)
+            messages.setdefault(message["topic"], []).append(message["payload"])
+        return messages
 
-    def test_the_readmes_pipe_publishes_each_reading_as_json(self):
-        subscriber = self.subscribe(self.topic, 3)
-        command = on_loopback(self.pipe, self.port)
-        self.assertIn("--interval 30", command)
-        command = re.sub(r"^pallix-read ", READER + " ", command.replace("--interval 30", "--interval 0.1"))
-        pipe = subprocess.Popen(["bash", "-c", command], env=clean_environment(PALLIX400_SIM_TEMP="25.0625"),
-                                stderr=subprocess.DEVNULL, start_new_session=True)
-        self.addCleanup(lambda: pipe.poll() is None and os.killpg(pipe.pid, signal.SIGKILL))
-        messages, _ = subscriber.communicate(timeout=40)
-        os.killpg(pipe.pid, signal.SIGTERM)
-        pipe.wait(timeout=10)
-        readings = [json.loads(line) for line in messages.splitlines()]
-        self.assertEqual([(reading["raw"], reading["celsius"]) for reading in readings], [(401, 25.0625)] * 3)
+    def test_the_readmes_pipes_publish_each_sensors_readings_as_json_on_its_own_topic(self):
+        command = on_loopback(self.pipes, self.port)
+        self.assertEqual(command.count("--interval 30"), 2)
+        command = re.sub(r"^pallix-read ", READER + " ", command.replace("--interval 30", "--interval 0.1"), flags=re.M)
+        pipes = subprocess.Popen(["bash", "-c", command + "wait"], start_new_session=True, stderr=subprocess.DEVNULL,
+                                 env=clean_environment(PALLIX400_SIM_PORTS="1,2", PALLIX400_SIM_TEMP_1="25.0625",
+                                                       PALLIX400_SIM_TEMP_2="-3.5"))
+        self.addCleanup(lambda: pipes.poll() is None and os.killpg(pipes.pid, signal.SIGKILL))
+        messages = self.subscribe("pallix/#", 6)
+        os.killpg(pipes.pid, signal.SIGTERM)
+        pipes.wait(timeout=10)
+        readings = {topic: {(reading["name"], reading["celsius"]) for reading in map(json.loads, payloads)}
+                    for topic, payloads in messages.items()}
+        self.assertEqual(readings, {"pallix/hall": {("hall", 25.0625)}, "pallix/cellar": {("cellar", -3.5)}})
 
-    def test_the_readmes_discovery_message_describes_the_sensor_to_home_assistant(self):
+    def test_the_readmes_discovery_messages_describe_two_sensors_to_home_assistant(self):
         published = subprocess.run(["bash", "-c", on_loopback(self.discovery, self.port)], timeout=30)
         self.assertEqual(published.returncode, 0)
-        subscriber = self.subscribe(re.search(r" -t (\S+)", self.discovery).group(1), 1)
-        config = json.loads(subscriber.communicate(timeout=40)[0])  # retained: there for any later subscriber
-        self.assertEqual((config["device_class"], config["unit_of_measurement"], config["state_class"]),
-                         ("temperature", "°C", "measurement"))
-        self.assertEqual(config["state_topic"], self.topic)
-        value = jinja2.Environment().from_string(config["value_template"])
+        # Retained: there for any later subscriber.
+        configs = [json.loads(payload) for payloads in self.subscribe("homeassistant/sensor/+/config", 2).values()
+                   for payload in payloads]
+        self.assertEqual(sorted(config["state_topic"] for config in configs), ["pallix/cellar", "pallix/hall"])
+        self.assertEqual(len({config["unique_id"] for config in configs}), 2)
+        for config in configs:
+            self.assertEqual((config["device_class"], config["unit_of_measurement"], config["state_class"]),
+                             ("temperature", "°C", "measurement"))
+        value = jinja2.Environment().from_string(configs[0]["value_template"])
         for payload, state in [('{"time":"2026-12-07T09:30:00.250Z","raw":401,"celsius":25.0625}', "25.0625"),
                                ('{"time":"2026-12-07T09:30:00.550Z","error":"no valid frame from the sensor"}',
                                 "None")]:

@@ -27,7 +27,7 @@ def whole_csv(text):
 
 
 def whole_prometheus(text):
-    return text.endswith("\n") and len(text.splitlines()) == 9 and "\npallix_temperature_celsius 20\n" in text
+    return text.endswith("\n") and len(text.splitlines()) == 12 and "\npallix_temperature_celsius 20\n" in text
 
 
 class Output(ScratchTest):

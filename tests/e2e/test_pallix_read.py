@@ -35,6 +35,18 @@ class CommandLine(unittest.TestCase):
             ("--offset", "."): "'.'",
             ("--output", ""): "''",
             ("--count", "2", "--follow"): "--count and --follow",
+            ("--port", "0"): "'0'",
+            ("--port", "256"): "'256'",
+            ("-p", "1.5"): "'1.5'",
+            ("--name", ""): "''",
+            ("--name", "x" * 65): "'" + "x" * 65 + "'",
+            ("--name", "a\tb"): "'a?b'",
+            ("--name", "a\x1b[2Jb"): "'a?[2Jb'",
+            ("--name", "a\u0085b"): "'a?b'",
+            ("--retries", "11"): "'11'",
+            ("-r", "-1"): "'-1'",
+            ("--confirm", "1"): "'1'",
+            ("--confirm", "11"): "'11'",
             ("extra",): "'extra'",
         }
         for arguments, named in cases.items():
@@ -62,6 +74,7 @@ class CommandLine(unittest.TestCase):
                 self.assertEqual(status, 0)
                 self.assertEqual(re.sub(ISO_TIME, "T", out), re.sub(ISO_TIME, "T", expected[1]))
         self.assertEqual(pallix_read("-f", "-c", "1")[0], 2, "-f is --follow, which --count excludes")
+        self.assertEqual(pallix_read("--name", "温" * 64, "-F", "json")[0], 0, "64 characters, not bytes")
 
     def test_the_help_the_manual_page_and_the_completion_name_the_same_options_and_formats(self):
         help_text = pallix_read("--help")[1]
@@ -110,15 +123,36 @@ class Output(unittest.TestCase):
             self.assertRegex(row["time"], ISO_TIME)
             self.assertEqual((row["raw"], row["celsius"], row["status"]), ("-1", "-0.0625", "ok"))
 
+    def test_each_port_reads_its_own_sensor_and_is_named_in_the_status_lines(self):
+        ports = {"PALLIX400_SIM_PORTS": "1,7", "PALLIX400_SIM_TEMP": "20", "PALLIX400_SIM_TEMP_7": "-7.5"}
+        for arguments, expected in [((), (0, "20 °C\n", [SIMULATED, "Port: 1"])),
+                                    (("--port", "7"), (0, "-7.5 °C\n", [SIMULATED, "Port: 7"])),
+                                    (("-p", "2"), (3, "", [SIMULATED, "Can not set Port2", "Port: 0"]))]:
+            with self.subTest(arguments=arguments):
+                status, out, err = pallix_read(*arguments, **ports)
+                self.assertEqual((status, out, err.splitlines()), expected)
+
+    def test_json_names_the_series_and_marks_only_the_simulators_readings(self):
+        for settings, simulated in [({}, True), ({"LD_LIBRARY_PATH": os.path.dirname(TEST_DRIVER)}, False)]:
+            with self.subTest(simulated=simulated):
+                status, out, _ = pallix_read("--count", "2", "--format", "json", "--name", 'Küche "2" \\', **settings)
+                self.assertEqual(status, 0)
+                for line in out.splitlines():
+                    reading = json.loads(line)
+                    self.assertEqual(reading["name"], 'Küche "2" \\')
+                    self.assertEqual(reading.get("simulated"), True if simulated else None)
+        self.assertNotIn("name", json.loads(pallix_read("--format", "json")[1]))
+
     def test_json_lines_parse_and_an_error_has_no_number(self):
         status, out, _ = pallix_read("--count", "2", "--format", "json", PALLIX400_SIM_FAULT="no-sensor")
         self.assertEqual(status, 1)
         for line in out.splitlines():
             reading = json.loads(line)
-            self.assertEqual(set(reading), {"time", "error"})
+            self.assertEqual(set(reading), {"time", "error", "simulated"})
             self.assertRegex(reading["time"], ISO_TIME)
         status, out, _ = pallix_read("--format", "json", PALLIX400_SIM_TEMP="25.0625")
-        self.assertEqual(json.loads(out), {"time": json.loads(out)["time"], "raw": 401, "celsius": 25.0625})
+        self.assertEqual(json.loads(out), {"time": json.loads(out)["time"], "raw": 401, "celsius": 25.0625,
+                                           "simulated": True})
 
     def test_a_rejected_frame_in_csv_leaves_the_numbers_empty(self):
         status, out, _ = pallix_read("--format", "csv", PALLIX400_SIM_FAULT="no-sensor")

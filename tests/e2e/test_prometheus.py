@@ -3,6 +3,7 @@ collector reads it: Debian's prometheus-node-exporter, run with only that
 collector on the loopback, scrapes the file and serves the reading."""
 
 import os
+import re
 import subprocess
 import time
 import unittest
@@ -11,7 +12,9 @@ import urllib.request
 from consumers import Consumer, free_port, installed
 from support import READER, ScratchTest, clean_environment, pallix_read
 
-NAMES = ("pallix_temperature_celsius", "pallix_reading_ok", "pallix_last_reading_timestamp_seconds")
+NAMES = ("pallix_temperature_celsius", "pallix_reading_ok", "pallix_last_reading_timestamp_seconds",
+         "pallix_adapter_simulated")
+SAMPLE = re.compile(r"(\w+)(\{.*\})? (\S+)")
 
 
 class NodeExporter(ScratchTest):
@@ -39,15 +42,15 @@ class NodeExporter(ScratchTest):
             return response.read().decode("utf-8")
 
     def samples(self, scrape):
-        """The pallix_ samples and the collector's error flag, by name; each
-        pallix_ metric also documented with HELP and a gauge TYPE."""
+        """The pallix_ samples and the collector's error flag, by name and
+        labels; each pallix_ metric also documented with HELP and a gauge TYPE."""
         values = {}
         for line in scrape.splitlines():
-            name, _, value = line.partition(" ")
-            if name.startswith("pallix_") or name == "node_textfile_scrape_error":
-                values[name] = float(value)
-                self.assertIn(f"# HELP {name} ", scrape)
-                self.assertIn(f"# TYPE {name} gauge\n", scrape)
+            sample = SAMPLE.fullmatch(line)
+            if sample and (sample[1].startswith("pallix_") or sample[1] == "node_textfile_scrape_error"):
+                values[sample[1] + (sample[2] or "")] = float(sample[3])
+                self.assertIn(f"# HELP {sample[1]} ", scrape)
+                self.assertIn(f"# TYPE {sample[1]} gauge\n", scrape)
         return values
 
     def test_the_scrape_serves_the_reading_with_its_offset_and_time(self):
@@ -60,9 +63,23 @@ class NodeExporter(ScratchTest):
         values = self.samples(scrape)
         taken = values.pop("pallix_last_reading_timestamp_seconds")
         self.assertEqual(values, {"pallix_temperature_celsius": 25.5625, "pallix_reading_ok": 1,
-                                  "node_textfile_scrape_error": 0})
+                                  "pallix_adapter_simulated": 1, "node_textfile_scrape_error": 0})
         self.assertTrue(before - 0.001 <= taken <= after, (before, taken, after))
         self.assertEqual(os.listdir(self.textfiles), ["pallix.prom"])
+
+    def test_two_named_adapters_scrape_side_by_side_without_an_error(self):
+        ports = {"PALLIX400_SIM_PORTS": "1,2", "PALLIX400_SIM_TEMP_1": "21.5", "PALLIX400_SIM_TEMP_2": "-4.25"}
+        for port, name in [("1", 'hall "1"'), ("2", "cellar\\2")]:
+            status, _, err = pallix_read("--port", port, "--name", name, "--format", "prometheus", "--output",
+                                         os.path.join(self.textfiles, f"pallix-port{port}.prom"), **ports)
+            self.assertEqual(status, 0, err)
+        scrape = self.scrape()
+        values = {name: value for name, value in self.samples(scrape).items() if "timestamp" not in name}
+        self.assertEqual(values, {
+            'pallix_temperature_celsius{name="hall \\"1\\""}': 21.5, 'pallix_temperature_celsius{name="cellar\\\\2"}': -4.25,
+            'pallix_reading_ok{name="hall \\"1\\""}': 1, 'pallix_reading_ok{name="cellar\\\\2"}': 1,
+            'pallix_adapter_simulated{name="hall \\"1\\""}': 1, 'pallix_adapter_simulated{name="cellar\\\\2"}': 1,
+            "node_textfile_scrape_error": 0}, scrape)
 
     def test_a_rejected_frame_serves_ok_0_and_no_stale_temperature(self):
         self.assertEqual(pallix_read("--format", "prometheus", "--output", self.prom)[0], 0)

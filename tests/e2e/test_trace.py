@@ -53,6 +53,20 @@ class Trace(ScratchTest):
                 self.assertEqual((words, faults), ([word, word], []))
                 self.assertEqual(levels_over_time(text)[-1]["cs"], 1, "the last deselect was written")
 
+    def test_retries_and_confirmations_take_a_chip_select_cycle_a_frame_and_no_more(self):
+        # A bit-flip chance of 1 garbles every frame's trailer, 0 none.
+        for arguments, noise, status, cycles in [(("--retries", "3"), "1", 1, 4),
+                                                 (("--confirm", "3"), "0", 0, 3),
+                                                 (("--confirm", "3", "--retries", "2"), "1", 1, 3),
+                                                 (("--count", "2", "--confirm", "2", "--retries", "5"), "0", 0, 4)]:
+            with self.subTest(arguments=arguments, noise=noise):
+                trace = self.path("cycles.vcd")
+                done = pallix_read(*arguments, PALLIX400_SIM_TEMP="25", PALLIX400_SIM_FAULT="noise",
+                                   PALLIX400_SIM_NOISE=noise, PALLIX400_SIM_TRACE=trace)
+                with open(trace, encoding="ascii") as vcd:
+                    words, _ = spi_words(vcd.read())
+                self.assertEqual((done[0], len(words)), (status, cycles), done)
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -91,7 +91,8 @@ protected:
     static void ClearSettings()
     {
         for (const char* name : {Pallix400Sim::kTemperatureVariable, Pallix400Sim::kFaultVariable,
-                                 Pallix400Sim::kNoiseVariable, Pallix400Sim::kTraceVariable}) {
+                                 Pallix400Sim::kNoiseVariable, Pallix400Sim::kTraceVariable,
+                                 Pallix400Sim::kPortsVariable, "PALLIX400_SIM_TEMP_1", "PALLIX400_SIM_TEMP_2"}) {
             unsetenv(name);
         }
         Control{}.Reset();
@@ -104,7 +105,7 @@ protected:
 // programs in tests/e2e/test_fault_matrix.py.
 struct SettingsCase {
     const char* name;
-    const char* settings;  // NAME=value ..., each name after PALLIX400_SIM_
+    const char* settings;  // NAME=value ..., each name after PALLIX400_SIM_; @N selects port N instead of 1
     const char* outcome;   // how the outcome starts
     friend std::ostream& operator<<(std::ostream& out, const SettingsCase& row) { return out << row.name; }
 };
@@ -114,9 +115,14 @@ class Settings : public Simulator, public ::testing::WithParamInterface<Settings
 TEST_P(Settings, GiveTheProgramWhatTheAdapterWould)
 {
     std::istringstream settings{GetParam().settings};
+    int32_t port = 1;
     for (std::string setting; settings >> setting;) {
         const std::size_t equals = setting.find('=');
-        SetEnvironment("PALLIX400_SIM_" + setting.substr(0, equals), setting.substr(equals + 1));
+        if (setting.starts_with('@')) {
+            port = std::stoi(setting.substr(1));
+        } else {
+            SetEnvironment("PALLIX400_SIM_" + setting.substr(0, equals), setting.substr(equals + 1));
+        }
     }
     Control{}.Seed(42);
     std::string outcome;
@@ -124,7 +130,7 @@ TEST_P(Settings, GiveTheProgramWhatTheAdapterWould)
         const std::string message = ErrorText(code);
         EXPECT_LE(message.size(), 100U) << "more than the program reads: " << message;
         outcome = "InitiateDriver fails: " + message;
-    } else if (SetPort(1) == 0) {
+    } else if (SetPort(port) == 0 || CheckPortAvailable(port) == 0) {
         outcome = "SetPort fails";
     } else {
         const std::string bits = ReadCycle();
@@ -146,6 +152,15 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"ClampedToTheLowest", "TEMP=-300", "-4096"},
         SettingsCase{"NoSensorLeavesTheLineHigh", "FAULT=no-sensor", "no reading 11111111111111111"},
         SettingsCase{"NoiseNever", "TEMP=25 FAULT=noise NOISE=0", "400"},
+        SettingsCase{"AnotherPortWithItsOwnTemperature", "PORTS=2,1 TEMP=25 TEMP_2=-10 @2", "-160"},
+        SettingsCase{"APortsTemperatureIsItsAlone", "PORTS=1,2 TEMP=25 TEMP_2=-10", "400"},
+        SettingsCase{"AnUnlistedPortsTemperatureMeansNothing", "TEMP=25 TEMP_2=warm", "400"},
+        SettingsCase{"OnlyPort1ByDefault", "@2", "SetPort fails"},
+        SettingsCase{"AnUnlistedPort", "PORTS=1,3 @2", "SetPort fails"},
+        SettingsCase{"BadPorts", "PORTS=1,,256",
+                     "InitiateDriver fails: not ports from 1 to 255 like 1,2: PALLIX400_SIM_PORTS=1,,256"},
+        SettingsCase{"BadPortTemperature", "TEMP_1=warm",
+                     "InitiateDriver fails: not degrees Celsius like 25.0625 or -10: PALLIX400_SIM_TEMP_1=warm"},
         SettingsCase{"BadTemperature", "TEMP=25,5",
                      "InitiateDriver fails: not degrees Celsius like 25.0625 or -10: PALLIX400_SIM_TEMP=25,5"},
         SettingsCase{"BadFault", "FAULT=nosensor",

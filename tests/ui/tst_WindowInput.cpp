@@ -55,8 +55,6 @@ private slots:
         row("then to Read", "cmdClose", "Tab, Tab, Tab", "25|Port: 1\n|cmdReadTemp");
         row("and back to Close", "cmdClose", "Tab, Tab, Tab, Tab", "25|Port: 1\n|cmdClose");
         row("Shift+Tab goes from Close to Read", "cmdClose", "Shift+Tab", "25|Port: 1\n|cmdReadTemp");
-        row("then to the status box, backwards", "cmdClose", "Shift+Tab, Shift+Tab", "25|Port: 1\n|txtOutput");
-        row("then to the temperature box", "cmdClose", "Shift+Tab, Shift+Tab, Shift+Tab", "25|Port: 1\n|txtTemperatur");
     }
 
     void KeysReadCloseOrChangeNothing()
@@ -102,8 +100,6 @@ private slots:
             QTest::addRow("from the link onto %s it stays", control)
                 << QStringList{"lblUrl", control} << true << pointer;
         }
-        QTest::newRow("dragging over a frame after the link keeps it")
-            << QStringList{"lblUrl", "drag frLayout"} << true << arrow;
     }
 
     void TheLinkUnderlinesWithAHandOverTheWindowAndRestsOnlyOverTheSurface()
@@ -118,16 +114,8 @@ private slots:
         QPoint point(window->width() - 8, window->height() - 8);
         QTest::mouseMove(window->windowHandle(), point);
         for (const QString& target : moves) {
-            const bool drag = target.startsWith(u"drag ");  // the left button held down on the control
-            point = PointOf(*window, drag ? target.mid(5) : target);
-            if (drag) {
-                QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, point);
-                point += QPoint(2, 0);
-            }
+            point = PointOf(*window, target);
             QTest::mouseMove(window->windowHandle(), point);
-            if (drag) {
-                QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, point);
-            }
         }
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(link->font().underline(), hover);

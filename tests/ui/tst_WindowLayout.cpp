@@ -21,19 +21,6 @@ class WindowLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    // Which controls each container holds is checked as a screen reader
-    // meets them, in tests/e2e/test_accessibility.py.
-    void EachContainersControlsLieWithinItsBounds()
-    {
-        frmPallixExampleQt window;
-        for (const QWidget* holder : {static_cast<QWidget*>(&window), ControlOf(window, "frReadTemp"),
-                                      ControlOf(window, "frOutput"), ControlOf(window, "frLayout")}) {
-            for (const QWidget* child : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                QVERIFY2(holder->rect().contains(child->geometry()), qPrintable(child->objectName()));
-            }
-        }
-    }
-
     void FrameContentsStandWhereTheWindowWantsThem_data()
     {
         QTest::addColumn<QString>("name");

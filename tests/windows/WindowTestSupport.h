@@ -45,28 +45,24 @@ struct Box {
     bool icon;
 };
 
-// The message boxes `action` shows, each read and answered by a thread of
-// its own while the box holds this one.
+// The message boxes `action` shows on this thread, each read and answered by
+// a thread of its own while the box holds this one.
 template <typename Action>
 std::vector<Box> BoxesWhile(Action action)
 {
     std::vector<Box> seen;
     std::atomic<bool> done{false};
-    std::thread watcher([&] {
+    std::thread watcher([&, thread = GetCurrentThreadId()] {
         for (HWND last = nullptr; !done; Sleep(20)) {
             HWND box = FindWindowW(L"#32770", nullptr);
-            DWORD process = 0;
-            GetWindowThreadProcessId(box, &process);
-            if (box == nullptr || box == last || process != GetCurrentProcessId() || !IsWindowVisible(box)) {
+            if (box == nullptr || box == last || GetWindowThreadProcessId(box, nullptr) != thread ||
+                !IsWindowVisible(box)) {
                 continue;
             }
-            bool icon = false;
+            bool icon = false;  // a picture control showing an icon
             for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-                wchar_t name[8] = {};
-                GetClassNameW(child, name, 8);
-                const bool iconStyle = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-                const bool shown = SendMessageW(child, STM_GETICON, 0, 0) != 0 && IsWindowVisible(child);
-                icon = icon || (lstrcmpiW(name, L"Static") == 0 && iconStyle && shown);
+                icon = icon || ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
+                                SendMessageW(child, STM_GETICON, 0, 0) != 0);
             }
             seen.push_back({TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), icon});
             PostMessageW(last = box, WM_COMMAND, IDOK, 0);
