@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "Pallix400.h"
 
 #include "ExecutableDirectory.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "basExampleFunctions.h"
 
 #include "DriverText.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // How far a reading can be trusted on a noisy line: the share of readings
 // reported valid with a wrong temperature, and the share rejected, for each
 // bit-flip chance and each way pallix-read can take a reading. In-process:

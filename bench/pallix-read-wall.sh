@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Wall time of `pallix-read --count 20 --interval 0` against the simulator, as
 # a ratio to the 20 x 300 ms its readings must wait; the median of RUNS runs;
 # in the dev build (build/).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // One sensor read cycle through the real loader and the driver library found
 // by its bare name (the simulator from the build tree unless LD_LIBRARY_PATH
 // names another), with and without the 300 ms settling wait.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // A long run through the simulated driver with the 300 ms wait replaced:
 // read cycles through the real loader, then presses of Read in the window,
 // with the resident memory before and after each. Run under AddressSanitizer

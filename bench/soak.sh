@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # 100,000 read cycles through the simulated driver and 1,000 presses of Read in
 # the window (offscreen), the wait replaced, in the sanitized build: no leak
 # (LeakSanitizer checks at the end) and the resident memory before and after;

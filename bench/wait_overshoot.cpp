@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // How long the program's 300 ms settle wait really lasts: the shortest, the
 // median and the longest of RUNS waits, as the time beyond 300 ms.
 //   wait_overshoot [RUNS]     (default 20)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "AtomicFile.h"
 
 #include "Console.h"

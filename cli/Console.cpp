@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "Console.h"
 
 #include "Sleep.h"

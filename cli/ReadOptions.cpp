@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "ReadOptions.h"
 
 #include "ReadingFormat.h"

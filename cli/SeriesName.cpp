@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "SeriesName.h"
 
 #include <algorithm>

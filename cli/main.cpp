@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "PallixRead.h"
 
 #ifdef _WIN32

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The project's compile and link settings, each on an interface target and
 # none for the whole tree: every target of the project links pallix_options,
 # which carries them all; what the project builds of others (GoogleTest for

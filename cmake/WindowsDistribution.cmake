@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The files a Windows user gets, staged in one folder as they are laid out
 # on the user's disk: the zip archive packs this folder, and the installer
 # takes the same files from it. Both are part of the build.

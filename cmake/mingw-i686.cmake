@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiling for 32-bit Windows with Debian's mingw-w64: the -posix
 # compilers, whose threads GoogleTest needs. Programs built here run under
 # Wine, so that ctest runs the Windows tests as it runs the others.

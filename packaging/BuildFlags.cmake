@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Debian's hardening flags, as dpkg-buildflags hands them to every Debian
 # package, on the interface target pallix_hardening: fortified string and
 # memory functions, a stack protector, format string checks, control-flow

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "DynamicLibrary.h"
 
 #ifdef _WIN32

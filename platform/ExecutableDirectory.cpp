@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "ExecutableDirectory.h"
 
 #ifdef _WIN32

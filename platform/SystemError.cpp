@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "SystemError.h"
 
 #ifdef _WIN32

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up time and peak memory of the window against a minimal program of its
 # toolkit, both on a virtual X screen. A benchmark: it reports, it asserts
 # nothing.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What every shell script of the project shares; each starts with
 #   #!/usr/bin/env bash
 #   set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Formats every C and C++ file of the tree with the style in .clang-format, and
 # keeps the licence line in every source.
 #   scripts/format.sh                  rewrite the files in place

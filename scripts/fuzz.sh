@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the read command's fuzz target with clang (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer; the fuzz preset, in build-fuzz/) and runs it for
 # SECONDS from the seed corpus in tests/fuzz/corpus; new inputs go to a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs those of the named Debian packages that are not installed yet, as
 # root or through sudo.
 #   scripts/install-packages.sh PACKAGE...

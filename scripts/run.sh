@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up what the program needs, builds it and starts it; without an adapter
 # driver installed it runs on the simulated adapter. On a machine without a
 # desktop it starts on a virtual screen (xvfb-run), where it is not seen.

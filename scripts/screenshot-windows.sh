@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Shows a Windows program under Wine on a virtual X screen, in a Wine desktop
 # that draws the title bar, and saves its window:
 #   scripts/screenshot-windows.sh          PallixExample.exe after one press of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Shows PallixExample on a virtual X screen, presses Read once (simulated
 # driver at 23.5 degrees) and saves the window as docs/screenshot.png; in the
 # dev build (build/).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages a build needs (only those missing), configures
 # the build folder of a CMake preset and builds.
 #   scripts/setup.sh program [CMAKE_OPTION...]          the programs and the simulator only, in build/

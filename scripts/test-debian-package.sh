@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the Debian package from the dev build (build/, after scripts/test.sh),
 # checks it with lintian (no error and no warning pass), then installs it on
 # this machine as a user does, runs it and purges it

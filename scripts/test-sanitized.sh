@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer (the
 # asan preset, in build-asan/) and runs every test; any report fails the run.
 # The preset's test settings preload the probe ahead of the sanitizer's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds PallixExample.exe, pallix-read, the simulator DLL, the Windows tests,
 # the zip archive and the setup program for 32-bit Windows with mingw-w64 (the
 # windows preset, in build-windows/) and runs the tests under Wine, the setup

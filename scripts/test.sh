@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up everything, builds it all with warnings as errors and runs every test:
 # the dev preset's workflow (build/), then the Windows one under Wine.
 # What it changes on the machine it says in one line each before doing it:

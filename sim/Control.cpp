@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "Pallix400Sim.h"
 #include "SimDriver.h"
 

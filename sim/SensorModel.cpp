@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "SensorModel.h"
 
 #include <Pallix400Api.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "SimDriver.h"
 
 #include "ErrorText.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "SimSettings.h"
 
 #include <Pallix400Api.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "TraceFile.h"
 
 #include "SystemError.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "AccessibleLink.h"
 
 #include "LinkLabel.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "WindowAccessibility.h"
 
 #include "AccessibleLink.h"

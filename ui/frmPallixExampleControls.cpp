@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "frmPallixExampleControls.h"
 
 #include "LineControl.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "frmPallixExampleQt.h"
 
 #include "LinkLabel.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "WindowTexts.h"
 #include "frmPallixExampleQt.h"
 

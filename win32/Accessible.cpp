@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "Accessible.h"
 
 #include "AccessibleObject.h"

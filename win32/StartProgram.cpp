@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "StartProgram.h"
 
 #include "RuntimeError.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "frmPallixExampleWin32.h"
 
 #include "Accessible.h"

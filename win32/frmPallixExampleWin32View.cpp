@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // What the window's behaviour asks of the Win32 window, carried out.
 #include "StartProgram.h"
 #include "WideText.h"

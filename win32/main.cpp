@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "WideText.h"
 #include "WindowTexts.h"
 #include "frmPallixExampleWin32.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The adapter's maker, named at the top of the window, in the Windows

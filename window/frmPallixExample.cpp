@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "frmPallixExample.h"
 
 #include "Maker.h"

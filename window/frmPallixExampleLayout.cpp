@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "frmPallixExampleLayout.h"
 
 #include "Maker.h"

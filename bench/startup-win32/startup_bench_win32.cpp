@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Starts PallixExample.exe and a minimal Win32 window alternately, N times
 // each, and prints the median time from the start of the process until its
 // first window is shown and it waits for input, and the median peak working

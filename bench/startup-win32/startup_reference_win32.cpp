@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The smallest Win32 program with a window like PallixExample's: a 495 x 425
 // pixel client area, one label and one button, in the dialog font. The
 // Win32 start-up benchmark measures PallixExample.exe against it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Starts PallixExample and a minimal Qt Widgets program alternately, N times
 // each, under the current DISPLAY, and prints the median time to the first
 // painted window and the median peak resident memory of both, with ratios.

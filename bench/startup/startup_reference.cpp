@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The smallest Qt Widgets program with a window of PallixExample's size: one
 // empty QWidget with a 495 x 425 pixel client area. The startup benchmark
 // measures PallixExample against it.

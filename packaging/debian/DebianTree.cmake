@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run by CPack on the staged files before it makes the Debian package: the
 # programs and the library without the compiler's notes, as Debian's own
 # packages are stripped; the manual pages and the changelog compressed as

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "ScriptedDriver.h"
 #include "basExampleFunctions.h"
 

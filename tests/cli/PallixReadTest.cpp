@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "PallixRead.h"
 
 #include "ScriptedDriver.h"

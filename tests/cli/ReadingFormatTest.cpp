@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "ReadingFormat.h"
 
 #include "ReadCommand.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The real programs that consume pallix-read's output, each started by the
 test that needs it, on the loopback and a free port, and stopped by it."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What the end-to-end tests share: the programs under test, as the build
 made them, started with a clean environment of their own."""
 

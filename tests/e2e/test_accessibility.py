@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The window as a screen reader meets it: the program on a virtual X screen,
 its accessibility bridge on, read and worked through AT-SPI as Orca does.
 

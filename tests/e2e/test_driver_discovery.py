@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Which driver library the program uses: an installed one first, the
 simulator shipped beside the program only when there is none, and never a
 file from the current directory; and the window's reading in the user's

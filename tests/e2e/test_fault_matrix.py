@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What the user sees, in the window and from pallix-read, for every way the
 driver library can fail the program. The README's troubleshooting table lists
 the same rows."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """pallix-read --format influx against a strict reading of InfluxDB's line
 protocol: what Telegraf's exec and execd inputs and InfluxDB's write
 endpoint accept."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """pallix-read's JSON lines through MQTT, as the README shows it: the README's
 pipes of two named sensors into mosquitto_pub and their Home Assistant
 discovery messages, sent to Debian's mosquitto broker started on the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """pallix-read --output FILE: each reading replaces the file whole, so that
 whoever reads it sees one whole reading; a file that cannot be written is
 found before any reading, a write that fails later ends the program; no

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """pallix-read as scripts and log collectors use it: its command line, its
 output formats parsed as they are meant to be, its exit statuses and its end
 when interrupted."""

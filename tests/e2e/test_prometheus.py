@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """pallix-read --format prometheus --output as node_exporter's textfile
 collector reads it: Debian's prometheus-node-exporter, run with only that
 collector on the loopback, scrapes the file and serves the reading."""

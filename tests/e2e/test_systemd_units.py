@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The systemd units that read the sensor for node_exporter every minute, as
 an install writes them, for one adapter and as templates whose instance is
 the port: disabled, accepted by systemd-analyze verify, and sandboxed."""

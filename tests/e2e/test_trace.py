@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The simulator's trace of the sensor's lines, read as a logic analyser's
 SPI decoder reads it: mode 3, 17-bit words, most significant bit first."""
 

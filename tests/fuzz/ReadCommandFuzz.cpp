@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The read command against a driver whose every answer, count, error text and
 // pin sample comes from the fuzzer's input, and whose operations may be
 // missing. Whatever the driver does, the program must not fail, the reading

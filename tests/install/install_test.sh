@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix, checks the installed files, and
 # starts the installed program with the qtprobe library preloaded: one press
 # of Read must load the driver installed beside it and open port 1.

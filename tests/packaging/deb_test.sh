@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian package as a user does (apt-get install ./…deb), checks
 # the installed programs, manual page, desktop entry and that a driver
 # installed by another package wins over the package's simulator; then purges

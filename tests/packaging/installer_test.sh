@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the Windows setup program under Wine as an administrator's script does:
 # silently (/S) into Program Files, then into a folder of one's own (/D=).
 # Checks the installed files against the staged ones, the Start-menu shortcut,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Win32 window's BMP and ICO files hold the same pixels as the Qt
 # window's PNG files, transparency included, so both windows show the same.
 #   windows_pictures_match.sh PNG_DIRECTORY WINDOWS_DIRECTORY

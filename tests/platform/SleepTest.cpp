@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "Sleep.h"
 
 #include "SimulatedClock.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The simulated driver, linked in and called directly as the C functions it
 // exports: what it gives a program for each setting, its error texts, its
 // sensor and its trace.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // A small driver library for tests of how the program meets a driver other
 // than the simulator: a healthy adapter on port 1 whose sensor answers 25
 // degrees, unless the environment asks for other answers:

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The window's two helpers: starting a program from one unquoted command line,
 // and the report of an error no handler traps.
 #include "RuntimeError.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // What a screen reader is told about the window, through the toolkit's own
 // interfaces in the program's process; tests/e2e/test_accessibility.py reads
 // every control and description through the desktop's accessibility bus.

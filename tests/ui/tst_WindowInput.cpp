@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The keyboard and the mouse: focus, access keys, the read-only boxes, and
 // the maker's web link under the mouse and when clicked.
 #include "ScriptedDriver.h"

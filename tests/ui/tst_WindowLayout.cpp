@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The window as built from its stored layout, checked against what is known of
 // it as a whole: its controls, where they stand in the window, what lies above
 // what, where the diagram's lines end, and that every text fits.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // What a screen reader is told of the Win32 window, asked in-process under
 // Wine the way a screen reader asks: through AccessibleObjectFromWindow.
 #include "WideText.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // A stand-in browser: writes its argument count and each argument in
 // brackets, one a line, to "<its own path>.out", whole or not at all.
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // What the Win32 window forwards, in-process under Wine: its keys, the mouse
 // over each place and the link's look and pointer it brings, the link's
 // click and the browser it starts, closing, and its message boxes and end.

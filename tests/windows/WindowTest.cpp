@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The Win32 window in-process under Wine: where its controls stand and stay
 // while it is resized, how its labels hold their text, and what it draws.
 #include "WindowTestSupport.h"

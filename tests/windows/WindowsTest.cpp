@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The adapter access and pallix-read on Windows, through the real loader:
 // libraries that cannot serve, the safe search, and pallix-read against the
 // simulator DLL, found by its operations' plain names, run in-process so that

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # PallixExample.exe as a user starts it, under Wine on a virtual X screen,
 # from a folder of its own: with the adapter's driver beside it, and with only
 # the simulator. Alt+R reads; Alt+C and Alt+F4 end it with status 0 and no

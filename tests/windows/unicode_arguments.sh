@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # pallix-read.exe with a --name and an --output path outside the ANSI code
 # page (1252 here), on port 2 of the simulator: the file is created at that
 # path holding that name, and a message names the path as it was given.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "AdapterPhoto.h"
 
 #include "SilkscreenFont.h"

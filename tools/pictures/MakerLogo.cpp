@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "MakerLogo.h"
 
 #include "Palette16.h"

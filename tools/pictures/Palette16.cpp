@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "Palette16.h"
 
 namespace Palette16 {

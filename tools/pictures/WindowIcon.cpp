@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "WindowIcon.h"
 
 #include "Palette16.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Draws the window's pictures (the adapter photo, the maker's logo and the
 // icon in every size) and writes them as PNG files into the given directory;
 // for the Win32 window, which GDI draws, also as BMP files and one icon file

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Preloaded into a Qt Widgets program: waits for the first paint of a
 // top-level window, then does QTPROBE_ACTION and writes to the file QTPROBE_OUT:
 //   painted     CLOCK_MONOTONIC nanoseconds once the first frame is out, quit
