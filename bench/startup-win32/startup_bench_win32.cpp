@@ -7,6 +7,8 @@
 //
 //   startup_bench_win32 [--runs N] REFERENCE_PROGRAM PALLIXEXAMPLE
 // clang-format off
+#include "Median.h"
+
 #include <windows.h>
 #include <psapi.h>  // after windows.h, whose types it uses
 // clang-format on
@@ -28,13 +30,6 @@ struct Subject {
     std::vector<double> startupMs;
     std::vector<double> peakMiB;
 };
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2.0;
-}
 
 struct Search {
     DWORD process;

@@ -5,6 +5,7 @@
 // painted window and the median peak resident memory of both, with ratios.
 //
 //   startup_bench [--runs N] PROBE_LIBRARY REFERENCE_PROGRAM PALLIXEXAMPLE
+#include "Median.h"
 #include "StartupRun.h"
 
 #include <algorithm>
@@ -25,13 +26,6 @@ struct Subject {
     std::vector<double> startupMs;
     std::vector<double> peakRssMiB;
 };
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t mid = values.size() / 2;
-    return values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2.0;
-}
 
 int Usage(const char* message)
 {
